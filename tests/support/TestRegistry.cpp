@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QTest>
+#include <cstring>
 #include <memory>
 
 bool TestRegistry::add(const char *name, Factory factory)
@@ -28,4 +29,33 @@ int TestRegistry::runAll(int argc, char **argv)
         failures += QTest::qExec(test.get(), argc, argv);
     }
     return failures;
+}
+
+bool TestRegistry::addChild(const char *name, ChildMain childMain)
+{
+    children().emplace_back(name, std::move(childMain));
+    return true;
+}
+
+std::vector<std::pair<const char *, TestRegistry::ChildMain>> &TestRegistry::children()
+{
+    static std::vector<std::pair<const char *, ChildMain>> all;
+    return all;
+}
+
+bool TestRegistry::isChildInvocation(int argc, char **argv)
+{
+    return argc >= 3 && std::strcmp(argv[1], "--child") == 0;
+}
+
+int TestRegistry::runChild(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 3; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    for (const auto &child : children()) {
+        if (std::strcmp(child.first, argv[2]) == 0)
+            return child.second(arguments);
+    }
+    return 127;
 }
