@@ -13,3 +13,6 @@ void InitTrace();
 // follows QString::asprintf ("%d" takes an int, "%ls" a zero-terminated UTF-16 string).
 void Trace(int level, const QString &function, const char *format, ...);
 void Trace(const QString &function, int level, const char *format, ...);
+
+// The log file: "<temporary folder>/<application name>/<application name>.log".
+QString TraceLogPath();
