@@ -7,6 +7,7 @@
 #include <QList>
 #include <QSize>
 #include <QString>
+#include <array>
 
 // Every setting of the editor and of the capture program, in the registry key
 // "HKEY_CURRENT_USER\SOFTWARE\Norvane\Kestrel\Config" that both programs share.
@@ -106,34 +107,60 @@ public:
     static int encodeColor(const QColor &color);
     static QColor decodeColor(int value);
 
+    // Declares the key table, loads it with the lists, and migrates the old skip-editor
+    // switch; runs once, later calls return true at once.
     bool initialize();
+    // Writes the pending values of the key table (the result is their number), then the
+    // lists that changed since they were loaded.
     int save();
+    using Preferences::save;
+
+    static constexpr int kMaxSizePresets = 6;
+    static constexpr int kMaxCustomColors = 4;
 
     void sizePresets(QList<QSize> &out) const;
+    // Keeps at most kMaxSizePresets; the registry has no room for more.
     void setSizePresets(const QList<QSize> &presets);
+    // An unknown path leaves out untouched.
     void customColors(const QString &path, QList<QColor> &out) const;
+    // Keeps at most kMaxCustomColors; an unknown path is ignored.
     void setCustomColors(const QString &path, const QList<QColor> &colors);
 
     // Colour slots read and written as colours.
     QColor getColor(int index, const QColor &defaultValue) const;
     void setColor(int index, const QColor &color);
 
+    // The language code of the installed catalogue ("ko-kr" for Korean).
     static QString localeName();
     static bool isForeignLocale();
 
 private:
+    struct CustomColorList
+    {
+        const QString *path;
+        QList<QColor> colors;
+        bool changed = false; // set in memory since the last load or save
+    };
+
     void declareSlots();
     void migrateHideEditor();
     void loadSizePresets();
     void saveSizePresets();
     void loadCustomColors();
     void saveCustomColors();
-    QList<QColor> *colorListFor(const QString &path);
+    static QString fullPath(const QString &path);
+    CustomColorList *colorListFor(const QString &path);
+    const CustomColorList *colorListFor(const QString &path) const;
 
+    // The lists are written only when they changed, so a save of the editor never puts
+    // back lists that the capture program changed meanwhile.
     QList<QSize> sizePresets_;
-    QList<QColor> figureFillCustomColors_;
-    QList<QColor> figureLineCustomColors_;
-    QList<QColor> penCustomColors_;
-    QList<QColor> highlighterCustomColors_;
-    QList<QColor> textCustomColors_;
+    bool sizePresetsChanged_ = false;
+    std::array<CustomColorList, 5> customColorLists_ {{
+            {&kFigureFillCustomColorPath, {}},
+            {&kFigureLineCustomColorPath, {}},
+            {&kPenCustomColorPath, {}},
+            {&kHighlighterCustomColorPath, {}},
+            {&kTextCustomColorPath, {}},
+    }};
 };
