@@ -1,0 +1,20 @@
+#include "editor/DrawingRectItem.h"
+
+#include <QPainter>
+
+DrawingRectItem::DrawingRectItem(QObject *parent, const QRectF &sceneRect)
+    : DrawingBoxItem(parent, sceneRect)
+{ }
+
+void DrawingRectItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
+{
+    painter->save();
+    preparePainter(painter, true);
+    painter->drawRect(rect());
+    painter->restore();
+}
+
+void DrawingRectItem::addOutline(QPainterPath &path, const QRectF &rect) const
+{
+    path.addRect(rect);
+}
