@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/IpcClient.h"
+#include "app/IpcServer.h"
+#include "services/ZCRS.h"
+
+#include <QApplication>
+#include <QString>
+#include <QStringList>
+
+class KestrelEditor;
+
+// The process: one instance per user. A later start hands its command line to the running
+// instance over the local channel and ends; the running instance passes every command line
+// it receives to the main window.
+class Application : public QApplication
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(Application)
+
+public:
+    static const QString kIpcServerName;
+    static const QString kAppUserModelId;
+
+    Application(int &argc, char **argv);
+    ~Application() override;
+
+    // The running Application, or null (for instance in tests, which run a QApplication).
+    static Application *Instance();
+
+    // Every argument in double quotes, separated by single spaces, nothing escaped.
+    static QString JoinArguments(const QStringList &arguments);
+    // Scales every "<digits>px" length, written for 96 DPI, to dpi (truncated).
+    static QString ScaleStyleSheetForDpi(const QString &sheet, double dpi);
+    // Replaces each key of the INI file found in sheet by its value.
+    static QString ResolveStyleVariables(const QString &sheet, const QString &variablesFile);
+    // The program's style sheet with its colours filled in, at 96 DPI; empty if missing.
+    static QString LoadStyleSheet();
+    static bool LoadTranslation();
+
+    bool IsAnotherInstanceRunning();
+    void ForwardCommandLine();
+    bool StartServer();
+    void SetGlobalStyleSheet(double dpi);
+    void SetMainWindow(KestrelEditor *window);
+    void StartCrashReporter();
+    ZCRS &CrashReporter();
+
+public slots:
+    void OnIpcMessage(const QString &message);
+
+private:
+    KestrelEditor *mainWindow_ = nullptr;
+    IpcServer ipcServer_;
+    IpcClient ipcClient_;
+    ZCRS crashReporter_;
+    double styleDpi_ = 96.0;
+};

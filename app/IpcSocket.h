@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLocalSocket>
+#include <QString>
+
+// The client end of the local channel, and the one place that knows its framing: a signed
+// 16-bit count of the bytes that follow, then the text as QDataStream writes a QString
+// (32-bit byte length, UTF-16 code units), all big-endian. One message per connection.
+class IpcSocket : public QLocalSocket
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(IpcSocket)
+
+public:
+    enum class Frame { Incomplete, Complete, Invalid };
+
+    // The longest text a frame may carry, in bytes; longer announcements are refused
+    // instead of waited for.
+    static constexpr quint32 kMaxTextBytes = 1u << 20;
+    static constexpr int kTimeoutMs = 1000;
+
+    explicit IpcSocket(QObject *parent = nullptr);
+    ~IpcSocket() override;
+
+    bool ConnectToServer(const QString &name);
+    bool WriteMessage(const QString &message);
+    // Blocks up to one second for a whole frame on any local socket.
+    static bool ReadMessage(QLocalSocket &socket, QString &message);
+
+    static QByteArray EncodeMessage(const QString &message);
+    // Decodes the frame at the start of data. A frame whose count disagrees with its text
+    // length, whose length is odd or too large, is Invalid; bytes after it are ignored.
+    // frameSize receives the bytes the complete frame occupies.
+    static Frame DecodeMessage(const QByteArray &data, QString &message, int *frameSize = nullptr);
+
+private slots:
+    void OnSocketError(QLocalSocket::LocalSocketError socketError);
+};

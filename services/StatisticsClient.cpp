@@ -1,0 +1,87 @@
+#include "services/StatisticsClient.h"
+
+#include "platform/WindowUtilities.h"
+
+#include <QFileInfo>
+#include <QMutex>
+#include <QMutexLocker>
+
+namespace {
+QMutex clientMutex;
+StatisticsClient *client = nullptr;
+} // namespace
+
+StatisticsClient &StatisticsClient::Instance()
+{
+    if (!client)
+        client = new StatisticsClient;
+    return *client;
+}
+
+bool StatisticsClient::Load(const QString &libraryPath)
+{
+    if (library_.isLoaded())
+        return initialize_ && finalize_ && executeAction_;
+    library_.setFileName(QFileInfo(libraryPath).isRelative() ? AppDirFile(libraryPath)
+                                                             : libraryPath);
+    if (!library_.load())
+        return false;
+    initialize_ = reinterpret_cast<QxstsInitializeFn>(library_.resolve("QXSTS_Initialize"));
+    initializeEx_ = reinterpret_cast<QxstsInitializeExFn>(library_.resolve("QXSTS_InitializeEx"));
+    finalize_ = reinterpret_cast<QxstsFinalizeFn>(library_.resolve("QXSTS_Finalize"));
+    executeAction_ =
+            reinterpret_cast<QxstsExecuteActionFn>(library_.resolve("QXSTS_ExecuteAction"));
+    if (initialize_ && finalize_ && executeAction_)
+        return true;
+    Unload();
+    return false;
+}
+
+void StatisticsClient::Unload()
+{
+    if (library_.isLoaded())
+        library_.unload();
+    initialize_ = nullptr;
+    initializeEx_ = nullptr;
+    finalize_ = nullptr;
+    executeAction_ = nullptr;
+    initialized_ = false;
+}
+
+bool StatisticsClient::Initialize(const QString &libraryPath, const QString &productName)
+{
+    QMutexLocker locker(&clientMutex);
+    StatisticsClient &self = Instance();
+    if (!self.Load(libraryPath))
+        return false;
+    if (self.initialize_(productName.toUtf8().constData()) == 0)
+        return false;
+    self.initialized_ = true;
+    return true;
+}
+
+bool StatisticsClient::ExecuteAction(const char *code)
+{
+    QMutexLocker locker(&clientMutex);
+    if (!client || !client->initialized_ || !client->executeAction_)
+        return false;
+    return client->executeAction_(code) != 0;
+}
+
+void StatisticsClient::Finalize()
+{
+    QMutexLocker locker(&clientMutex);
+    if (!client)
+        return;
+    if (client->finalize_)
+        client->finalize_();
+    client->Unload();
+    delete client;
+    client = nullptr;
+}
+
+bool StatisticsClient::IsInitialized()
+{
+    QMutexLocker locker(&clientMutex);
+    return client && client->initialized_;
+}
