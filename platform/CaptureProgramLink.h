@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// The window messages the editor posts to the capture program's main window.
+enum CaptureProgramMessage : uint {
+    PreferencesOpening = 2149, // wParam 0, lParam 0
+    PreferencesFinished = 2150, // wParam 1 accepted / 0 rejected, lParam 1 if modal
+    EditorExiting = 2151, // wParam 0, lParam 0
+    NewCaptureRequested = 2152, // wParam 0, lParam 0
+    ResultWindowShown = 2153, // wParam 0, lParam 0
+    OnlineUpdateRequested = 2154, // wParam 0, lParam 0
+    HiddenToTray = 2155, // wParam 0, lParam 0
+};
+
+// The capture program's window class. Off Windows, the window is a local server of this name
+// in the user's runtime folder.
+extern const char kCaptureWindowClass[];
+
+// The full name of the capture window's local server ("<runtime dir>/<window class>").
+QString CaptureWindowServerName();
+
+// Posts a message to the capture program's window without waiting for it to be handled.
+// Returns non-zero when the message was posted and 0 when the capture program is not
+// running (nothing is posted and nothing traced then) or the post failed.
+//
+// Off Windows one connection carries one 12-byte record: quint32 message, qint32 wParam,
+// qint32 lParam, big-endian (QDataStream, Qt_5_9).
+int PostMessageToKestrel(uint message, qint32 wParam, qint32 lParam);

@@ -1,0 +1,142 @@
+#include "support/ModalDialogAnswerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QList>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+constexpr int kPollIntervalMs = 10;
+
+// Dialogs already taken by an answerer, so the next answerer waits for the next dialog.
+QList<QPointer<QWidget>> &claimedDialogs()
+{
+    static QList<QPointer<QWidget>> claimed;
+    return claimed;
+}
+
+bool isClaimed(QWidget *dialog)
+{
+    auto &claimed = claimedDialogs();
+    claimed.removeAll(QPointer<QWidget>());
+    return claimed.contains(dialog);
+}
+
+QString withoutMnemonics(QString text)
+{
+    return text.remove(QLatin1Char('&'));
+}
+
+void noteWhatWasShown(QWidget *dialog, ModalDialogAnswerer::Seen &seen)
+{
+    seen.className = QString::fromLatin1(dialog->metaObject()->className());
+    seen.title = dialog->windowTitle();
+    const auto labels = dialog->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->isVisible() && !label->text().isEmpty())
+            seen.labels << label->text();
+        if (label->objectName() == QLatin1String("icon_"))
+            seen.icon = label->property("icon");
+    }
+    const auto buttons = dialog->findChildren<QAbstractButton *>();
+    for (const QAbstractButton *button : buttons) {
+        if (button->isVisible())
+            seen.buttons << button->text();
+    }
+}
+
+// Bumped by disarmAll(): polls of an older generation stop.
+int &generation()
+{
+    static int current = 0;
+    return current;
+}
+
+struct Pending
+{
+    QPointer<QWidget> before;
+    QDeadlineTimer deadline;
+    ModalDialogAnswerer::Action action;
+    std::shared_ptr<ModalDialogAnswerer::Seen> seen;
+    int generation;
+};
+
+void poll(const Pending &pending)
+{
+    if (pending.generation != generation())
+        return;
+    QWidget *dialog = QApplication::activeModalWidget();
+    if (dialog && dialog != pending.before.data() && !isClaimed(dialog)) {
+        claimedDialogs().append(dialog);
+        noteWhatWasShown(dialog, *pending.seen);
+        pending.seen->answered = true;
+        pending.action(dialog);
+        return;
+    }
+    if (pending.deadline.hasExpired())
+        return;
+    QTimer::singleShot(kPollIntervalMs, qApp, [pending] { poll(pending); });
+}
+
+} // namespace
+
+std::shared_ptr<ModalDialogAnswerer::Seen> ModalDialogAnswerer::answer(Action action, int timeoutMs)
+{
+    // A dialog that is already up when the answerer is armed is not the one to answer.
+    const Pending pending {QApplication::activeModalWidget(), QDeadlineTimer(timeoutMs),
+                           std::move(action), std::make_shared<Seen>(), generation()};
+    QTimer::singleShot(0, qApp, [pending] { poll(pending); });
+    return pending.seen;
+}
+
+std::shared_ptr<ModalDialogAnswerer::Seen>
+ModalDialogAnswerer::clickButton(const QString &nameOrText, int timeoutMs)
+{
+    return answer(
+            [nameOrText](QWidget *dialog) {
+                const auto buttons = dialog->findChildren<QAbstractButton *>();
+                for (QAbstractButton *button : buttons) {
+                    const bool named = button->objectName() == nameOrText
+                            || button->text() == nameOrText
+                            || withoutMnemonics(button->text()) == withoutMnemonics(nameOrText);
+                    if (named && button->isVisible()) {
+                        button->click();
+                        return;
+                    }
+                }
+                qWarning("ModalDialogAnswerer: no button \"%s\"", qPrintable(nameOrText));
+            },
+            timeoutMs);
+}
+
+std::shared_ptr<ModalDialogAnswerer::Seen>
+ModalDialogAnswerer::clickStandardButton(QDialogButtonBox::StandardButton which, int timeoutMs)
+{
+    return answer(
+            [which](QWidget *dialog) {
+                const auto boxes = dialog->findChildren<QDialogButtonBox *>();
+                for (QDialogButtonBox *box : boxes) {
+                    if (QPushButton *button = box->button(which)) {
+                        button->click();
+                        return;
+                    }
+                }
+                qWarning("ModalDialogAnswerer: no standard button %d", int(which));
+            },
+            timeoutMs);
+}
+
+std::shared_ptr<ModalDialogAnswerer::Seen> ModalDialogAnswerer::closeWindow(int timeoutMs)
+{
+    return answer([](QWidget *dialog) { dialog->close(); }, timeoutMs);
+}
+
+void ModalDialogAnswerer::disarmAll()
+{
+    ++generation();
+}

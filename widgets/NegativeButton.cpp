@@ -1,0 +1,11 @@
+#include "widgets/NegativeButton.h"
+
+NegativeButton::NegativeButton(QWidget *parent) : QPushButton(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+NegativeButton::NegativeButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
