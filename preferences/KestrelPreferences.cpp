@@ -234,7 +234,7 @@ void KestrelPreferences::saveSizePresets()
         settings->endGroup();
     }
     settings->sync();
-    sizePresetsChanged_ = settings->status() != QSettings::NoError;
+    sizePresetsChanged_ = settings->status() == QSettings::AccessError;
 }
 
 void KestrelPreferences::loadCustomColors()
@@ -268,7 +268,7 @@ void KestrelPreferences::saveCustomColors()
             settings->endGroup();
         }
         settings->sync();
-        list.changed = settings->status() != QSettings::NoError;
+        list.changed = settings->status() == QSettings::AccessError;
     }
 }
 

@@ -152,7 +152,8 @@ int Preferences::load(const QString &root, const QString &path)
 }
 
 // The written slots count as synced only once the file really holds them; after a failed
-// write they stay pending, so the next save tries again.
+// write they stay pending, so the next save tries again. (A FormatError only says that
+// damaged lines of the old file were dropped; the values were written.)
 int Preferences::save(const QString &root, const QString &path)
 {
     const auto settings = RegistrySettings::open(root + path);
@@ -167,7 +168,7 @@ int Preferences::save(const QString &root, const QString &path)
     if (written.empty())
         return 0;
     settings->sync();
-    if (settings->status() != QSettings::NoError)
+    if (settings->status() == QSettings::AccessError)
         return 0;
     for (int index : written)
         entries_[index].synced = true;
