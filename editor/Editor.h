@@ -1,0 +1,157 @@
+#pragma once
+
+#include "editor/StrokeRenderCache.h"
+
+#include <QGraphicsScene>
+#include <QList>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class DrawingCropItem;
+class DrawingInterface;
+class DrawingTextItem;
+class KestrelPreferences;
+class QGraphicsItem;
+
+// One annotated capture: the image, the drawing items placed on it and the undo and redo
+// lists of those items. Mouse input on the scene becomes items of the current tool.
+//
+// Ownership: an item in the scene belongs to the scene; an item out of the scene is kept
+// alive by the undo and redo lists, where it may stand several times (drawn, then erased).
+// An item that neither the scene nor a list refers to any more is deleted at once.
+class Editor : public QGraphicsScene
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(Editor)
+
+public:
+    // The numbers are stored in the preferences ("LastDrawingItem"); keep them.
+    enum ShapeType {
+        Eraser = 0,
+        Pen = 1,
+        Highlighter = 2,
+        Line = 3,
+        Arrow = 4,
+        Rect = 5,
+        Circle = 6,
+        SpeechBalloon = 7,
+        Mosaic = 8,
+        Text = 9,
+        TextEditing = 10,
+        TextDone = 11,
+        Crop = 12
+    };
+    Q_ENUM(ShapeType)
+
+    // Captures declaring more pixels than this are refused unread: far beyond any screen,
+    // and decoding one would exhaust memory.
+    static constexpr qint64 kMaxImagePixels = 256 * 1000 * 1000;
+
+    explicit Editor(QObject *parent = nullptr);
+    ~Editor() override;
+
+    void setImagePath(const QString &path) { imagePath_ = path; }
+    QString imagePath() const { return imagePath_; }
+    void setPreferences(KestrelPreferences *preferences);
+    KestrelPreferences *preferences() const { return preferences_; }
+
+    void setShapeType(ShapeType shapeType);
+    ShapeType shapeType() const { return shapeType_; }
+    ShapeType previousShapeType() const { return previousShapeType_; }
+    void startCrop();
+
+    void undo();
+    void redo();
+    void reset();
+    bool canUndo() const { return !undoList_.isEmpty(); }
+    bool canRedo() const { return !redoList_.isEmpty(); }
+    const QList<QGraphicsItem *> &undoList() const { return undoList_; }
+    const QList<QGraphicsItem *> &redoList() const { return redoList_; }
+
+    // The image with every item painted over it, cropped unless `withoutCrop`; null when
+    // the image is not loaded or cannot be copied.
+    QPixmap render(bool withoutCrop);
+    using QGraphicsScene::render;
+    bool copyToClipboard();
+    // Writes through a temporary file renamed over `path`, so a failed save leaves any
+    // existing file as it was. The format is everything after the first dot of the name.
+    bool save(const QString &path, bool remember, int quality);
+
+    QRect imageRect();
+    QRect cropRect() const { return cropRect_; }
+    const QPixmap &image() const { return image_; }
+    void setImageLoaded(bool loaded);
+    bool isImageLoaded() const { return !image_.isNull(); }
+    // The capture at `path`, or a null image when it is missing, unreadable or too large.
+    static QImage loadCapture(const QString &path);
+
+    void setSavedPath(const QString &path);
+    QString savedPath() const { return savedPath_; }
+    bool isSaved() const { return !savedPath_.isEmpty(); }
+
+    double zoom() const { return zoom_; }
+    void setZoom(double zoom) { zoom_ = zoom; }
+    QPoint viewCenter() const { return viewCenter_; }
+    void setViewCenter(const QPoint &center) { viewCenter_ = center; }
+    bool gestureActive() const { return gestureActive_; }
+    void setGestureActive(bool active) { gestureActive_ = active; }
+
+signals:
+    void changedShape(Editor::ShapeType shapeType);
+    void changedItemList();
+    void updateImageSize();
+    void imageSaved(bool saved);
+    void createTextItem(DrawingTextItem *item);
+    void moveTextItem(DrawingTextItem *item);
+    void finishTextItem();
+    void createCropItem(DrawingCropItem *item);
+    void moveCropItem(DrawingCropItem *item);
+    void finishCropItem();
+    void changeSceneRect(QRectF sceneRect);
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent *event) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
+
+private slots:
+    void onFinishTextEdit(bool succeed, bool abort);
+    void onFinishCrop(bool succeed);
+    void onCrop(QRect rect);
+
+private:
+    class ImageLoadScope;
+
+    QGraphicsItem *createItem(ShapeType type, const QRectF &imageRect);
+    QGraphicsItem *createStyledItem(ShapeType type, const QRectF &imageRect);
+    static DrawingInterface *drawingOf(QGraphicsItem *item);
+    void finishOpenItem();
+    void eraseAt(const QPoint &point);
+    QGraphicsItem *itemAt(const QPoint &point) const;
+    void toggleMembership(QGraphicsItem *item);
+    void commitStroke(QGraphicsItem *item);
+    void dropRedoList();
+    // Deletes `item` when neither the scene nor a list refers to it any more.
+    void releaseIfUnreferenced(QGraphicsItem *item, bool deferred = false);
+    bool isStrokeTool() const;
+    void loadImage();
+
+    KestrelPreferences *preferences_ = nullptr;
+    QString imagePath_;
+    QPixmap image_;
+    bool gestureActive_ = false;
+    ShapeType shapeType_ = Rect;
+    ShapeType previousShapeType_ = Rect;
+    QPoint viewCenter_;
+    QPoint pressPoint_ {-1, -1};
+    QPoint lastPoint_ {-1, -1};
+    QGraphicsItem *currentItem_ = nullptr;
+    QString savedPath_;
+    double zoom_ = 1.0;
+    QRect cropRect_;
+    QList<QGraphicsItem *> undoList_;
+    QList<QGraphicsItem *> redoList_;
+    StrokeRenderCache strokeCache_;
+};
