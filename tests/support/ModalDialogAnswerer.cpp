@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QList>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
