@@ -3,6 +3,7 @@
 #include "app/IpcSocket.h"
 #include "app/LocalServerName.h"
 
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTimer>
@@ -15,10 +16,17 @@ bool IpcServer::Start(const QString &name)
 {
     if (name.isEmpty())
         return false;
+    const QString address = LocalServerName(name);
+#ifdef Q_OS_UNIX
+    // With access options Qt binds elsewhere and renames the socket into place, which would
+    // silently take the name from a server that uses it.
+    if (QFileInfo::exists(address))
+        return false;
+#endif
     delete server_;
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(LocalServerName(name)))
+    if (!server_->listen(address))
         return false;
     connect(server_, &QLocalServer::newConnection, this, &IpcServer::OnConnect);
     return true;

@@ -31,7 +31,7 @@ const ServiceWideChar *wide(const QString &text)
 } // namespace
 
 BannerWidget::BannerWidget(QWidget *parent, const QString &libraryPath)
-    : QWidget(parent), banner_(new QLabel(this))
+    : QWidget(parent), banner_(new QLabel(this)), regenTimer_(this)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
     setMaximumHeight(kBannerHeight);
@@ -60,7 +60,8 @@ BannerWidget::~BannerWidget() = default;
 
 bool BannerWidget::IsLibraryLoaded() const
 {
-    return library_.isLoaded();
+    // QLibrary::isLoaded() reports the module, which another loader may still hold.
+    return entryPoints_.createAreaEx != nullptr;
 }
 
 void BannerWidget::InitializeLibrary(const QString &libraryPath)
@@ -96,7 +97,8 @@ bool BannerWidget::ResolveEntryPoints()
 
 void BannerWidget::UnloadLibrary()
 {
-    library_.unload();
+    if (library_.isLoaded())
+        library_.unload();
     entryPoints_ = EntryPoints();
 }
 

@@ -20,8 +20,8 @@ StatisticsClient &StatisticsClient::Instance()
 
 bool StatisticsClient::Load(const QString &libraryPath)
 {
-    if (library_.isLoaded())
-        return initialize_ && finalize_ && executeAction_;
+    if (initialize_)
+        return true;
     library_.setFileName(QFileInfo(libraryPath).isRelative() ? AppDirFile(libraryPath)
                                                              : libraryPath);
     if (!library_.load())

@@ -46,7 +46,8 @@ bool ZCRS::Initialize(const QString &libraryPath, const QString &productName,
 
 bool ZCRS::IsLoaded() const
 {
-    return library_.isLoaded();
+    // Not QLibrary::isLoaded(): that reports the module, which another loader may hold.
+    return processInitialize_ != nullptr;
 }
 
 void ZCRS::ThreadInitialize()

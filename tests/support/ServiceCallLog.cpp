@@ -1,0 +1,75 @@
+#include "support/ServiceCallLog.h"
+
+#include "support/TestEnvironment.h"
+
+#include <QAtomicInt>
+#include <QCoreApplication>
+#include <QFile>
+
+namespace {
+QAtomicInt logCounter;
+}
+
+ServiceCallLog::ServiceCallLog()
+    : path_(QStringLiteral("%0/service-calls-%1.log")
+                    .arg(TestEnvironment::tempDir())
+                    .arg(logCounter.fetchAndAddRelaxed(1)))
+{
+    QFile::remove(path_);
+    qputenv("KESTREL_SERVICE_LOG", QFile::encodeName(path_));
+}
+
+ServiceCallLog::~ServiceCallLog()
+{
+    qunsetenv("KESTREL_SERVICE_LOG");
+    QFile::remove(path_);
+}
+
+QStringList ServiceCallLog::calls() const
+{
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringList();
+    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QList<QStringList> ServiceCallLog::callsTo(const QString &function) const
+{
+    QList<QStringList> result;
+    const QStringList all = calls();
+    for (const QString &call : all) {
+        QStringList fields = call.split(QLatin1Char('\t'));
+        if (fields.takeFirst() == function)
+            result << fields;
+    }
+    return result;
+}
+
+QStringList ServiceCallLog::actionCodes() const
+{
+    QStringList codes;
+    const QList<QStringList> actions = callsTo(QStringLiteral("QXSTS_ExecuteAction"));
+    for (const QStringList &arguments : actions)
+        codes << arguments.value(0);
+    return codes;
+}
+
+void ServiceCallLog::clear()
+{
+    QFile::remove(path_);
+}
+
+QString ServiceCallLog::fixture(const QString &fileName)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/fixtures/") + fileName;
+}
+
+void ServiceCallLog::setInitResult(int result)
+{
+    qputenv("KESTREL_SERVICE_INIT_RESULT", QByteArray::number(result));
+}
+
+void ServiceCallLog::resetInitResult()
+{
+    qunsetenv("KESTREL_SERVICE_INIT_RESULT");
+}
