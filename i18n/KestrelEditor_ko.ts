@@ -5,7 +5,7 @@
     <name>Application</name>
     <message>
         <source>DADAD_EN.dll</source>
-        <translation type="unfinished"></translation>
+        <translation>DADAD_KO.dll</translation>
     </message>
 </context>
 <context>
