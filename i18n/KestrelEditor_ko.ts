@@ -19,27 +19,27 @@
     <name>MessageBox</name>
     <message>
         <source>Kestrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrel</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>취소</translation>
     </message>
     <message>
         <source>Yes(&amp;Y)</source>
-        <translation type="unfinished"></translation>
+        <translation>예(&amp;Y)</translation>
     </message>
     <message>
         <source>No(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>아니요(&amp;N)</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>닫기</translation>
     </message>
 </context>
 </TS>
