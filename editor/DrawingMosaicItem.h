@@ -55,6 +55,10 @@ public:
     static void pixelate(const QImage &source, const QRect &region, int blockSize, QImage &target);
 
 private:
+    static void pixelatePlain(const QImage &source, const QRect &region, int blockSize,
+                              QImage &target);
+    static void pixelatePacked(const QImage &source, const QRect &region, int blockSize,
+                               QImage &target);
     void updateGeometry(const QPoint &point, bool shift);
     void rebuild();
 

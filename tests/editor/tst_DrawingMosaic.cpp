@@ -45,6 +45,8 @@ class tst_DrawingMosaic : public QObject
 private slots:
     void blockLayout_data();
     void blockLayout();
+    void whiteStaysWhite_data();
+    void whiteStaysWhite();
     void averagesTruncate();
     void alphaByteKept();
     void paintedBlocks_data();
@@ -68,6 +70,7 @@ void tst_DrawingMosaic::blockLayout_data()
                              << QVector<int> {4, 4, 4, 4, 4, 4, 4, 4, 4, 9};
     QTest::newRow("aligned to the region")
             << QRect(3, 3, 7, 7) << 4 << QVector<int> {4, 4, 4, 4, 8, 8, 8};
+    QTest::newRow("block 20") << QRect(0, 0, 12, 12) << 20 << QVector<int>(12, 5);
     QTest::newRow("one pixel") << QRect(6, 6, 1, 1) << 4 << QVector<int> {6};
 }
 
@@ -86,6 +89,26 @@ void tst_DrawingMosaic::blockLayout()
         QCOMPARE(greenColumn(target, i), columns);
         QCOMPARE(qRed(target.pixel(i, i)), 200);
     }
+}
+
+void tst_DrawingMosaic::whiteStaysWhite_data()
+{
+    QTest::addColumn<int>("block");
+
+    // The largest sums a block can reach, for every strength and past them.
+    for (int block : {1, 4, 6, 9, 15, 16, 17, 40})
+        QTest::addRow("block %d", block) << block;
+}
+
+void tst_DrawingMosaic::whiteStaysWhite()
+{
+    QFETCH(int, block);
+
+    QImage source(45, 45, QImage::Format_ARGB32_Premultiplied);
+    source.fill(0xffffffffu);
+    QImage target(source.size(), source.format());
+    DrawingMosaicItem::pixelate(source, source.rect(), block, target);
+    QCOMPARE(target, source);
 }
 
 void tst_DrawingMosaic::averagesTruncate()
