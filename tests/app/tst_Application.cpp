@@ -6,6 +6,17 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTest>
+#include <QWidget>
+
+namespace {
+QStringList warnings;
+
+void captureWarning(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg)
+        warnings << message;
+}
+} // namespace
 
 class ApplicationTest : public QObject
 {
@@ -120,6 +131,16 @@ private slots:
                 QRegularExpression(QStringLiteral("\\|color[0-9]+\\|")).match(sheet);
         QVERIFY2(!left.hasMatch(), qPrintable(left.captured(0)));
         QCOMPARE(sheet.count(QLatin1Char('{')), sheet.count(QLatin1Char('}')));
+
+        // Qt parses a sheet when it first polishes a widget and only warns when it cannot.
+        warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(captureWarning);
+        qApp->setStyleSheet(Application::ScaleStyleSheetForDpi(sheet, 144.0));
+        QWidget widget;
+        widget.ensurePolished();
+        qApp->setStyleSheet(QString());
+        qInstallMessageHandler(previous);
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
     }
 
     void translationCatalogue_data()
