@@ -297,6 +297,16 @@ void MessageBox::layOutTexts()
     if (checkBox_) {
         const QFontMetrics metrics(checkBox_->font());
         checkBox_->setMinimumWidth(metrics.horizontalAdvance(checkBox_->text()) + 30);
+        alignCheckBoxWithText();
     }
     adjustSize();
+}
+
+// The check box starts where the text does, which depends on the icon the style sheet draws.
+void MessageBox::alignCheckBoxWithText()
+{
+    const int iconWidth = ui_->horizontalLayout->itemAt(0)->sizeHint().width();
+    QMargins margins = ui_->cbLayout_->contentsMargins();
+    margins.setLeft(ui_->horizontalLayout->contentsMargins().left() + iconWidth);
+    ui_->cbLayout_->setContentsMargins(margins);
 }

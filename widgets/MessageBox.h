@@ -115,6 +115,7 @@ private:
     void nameButtonsByRole();
     void replaceButtonTexts();
     void layOutTexts();
+    void alignCheckBoxWithText();
 
     Icon icon_ = NoIcon;
     QPointer<QCheckBox> checkBox_;
