@@ -2,16 +2,24 @@
 #include "app/IpcServer.h"
 #include "app/IpcSocket.h"
 #include "app/LocalServerName.h"
+#include "app/Trace.h"
+#include "platform/RegistrySettings.h"
 #include "support/TestEnvironment.h"
 #include "support/TestRegistry.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTest>
 #include <QtEndian>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -37,6 +45,30 @@ QByteArray frame(const QString &text, int countAdjust = 0)
         body += bigEndian16(c.unicode());
     return bigEndian16(quint16(4 + body.size() + countAdjust)) + bigEndian32(quint32(body.size()))
             + body;
+}
+
+// A socket file as a killed server leaves it: bound, nobody listening.
+bool leaveStaleSocket(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray encoded = QFile::encodeName(path);
+    qstrncpy(address.sun_path, encoded.constData(), sizeof(address.sun_path));
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0;
+    ::close(fd);
+    return bound;
+}
+
+void setTraceLevel(const QVariant &level)
+{
+    TestEnvironment::resetRegistry();
+    if (level.isValid()) {
+        RegistrySettings::open(QStringLiteral("HKEY_CURRENT_USER\\Software\\Norvane\\%0\\FuncTrace")
+                                       .arg(QCoreApplication::applicationName()))
+                ->setValue(QStringLiteral("trace"), level);
+    }
+    InitTrace();
 }
 
 QString uniqueName()
@@ -233,6 +265,32 @@ private slots:
         IpcClient client;
         QVERIFY(!client.IsServerRunning(QStringLiteral("nobody-listens")));
         QVERIFY(!client.Send(QStringLiteral("lost"), QStringLiteral("nobody-listens")));
+    }
+
+    void socketErrorsAreTraced_data()
+    {
+        QTest::addColumn<bool>("staleFile");
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("no server") << false << "ServerNotFoundError";
+        QTest::newRow("stale socket file") << true << "ConnectionRefusedError";
+    }
+
+    void socketErrorsAreTraced()
+    {
+        QFETCH(bool, staleFile);
+        QFETCH(QString, entry);
+        const QString name = uniqueName();
+        if (staleFile)
+            QVERIFY(leaveStaleSocket(LocalServerName(name)));
+        QFile::remove(TraceLogPath());
+        setTraceLevel(1);
+        IpcClient client;
+        const bool running = client.IsServerRunning(name);
+        setTraceLevel(QVariant());
+        QVERIFY(!running);
+        QFile log(TraceLogPath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(log.readAll()).endsWith(" OnSocketError : " + entry + "\r\n"));
     }
 
     void startRules()
