@@ -96,14 +96,6 @@ private slots:
         timer->start();
         QTRY_VERIFY(banner->isVisible());
     }
-
-    void sizeRules()
-    {
-        BannerWidget banner(nullptr, ServiceCallLog::fixture("QXAd_missing.dll"));
-        QCOMPARE(banner.maximumHeight(), 90);
-        QCOMPARE(banner.sizePolicy().horizontalPolicy(), QSizePolicy::Expanding);
-        QCOMPARE(banner.sizePolicy().verticalPolicy(), QSizePolicy::Maximum);
-    }
 };
 
 KESTREL_TEST(BannerWidgetTest)

@@ -1,9 +1,8 @@
 #include "support/ServiceCallLog.h"
 
-#include "support/TestEnvironment.h"
-
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 
 namespace {
@@ -11,8 +10,9 @@ QAtomicInt logCounter;
 }
 
 ServiceCallLog::ServiceCallLog()
-    : path_(QStringLiteral("%0/service-calls-%1.log")
-                    .arg(TestEnvironment::tempDir())
+    : path_(QStringLiteral("%0/service-calls-%1-%2.log")
+                    .arg(QDir::tempPath())
+                    .arg(QCoreApplication::applicationPid())
                     .arg(logCounter.fetchAndAddRelaxed(1)))
 {
     QFile::remove(path_);
