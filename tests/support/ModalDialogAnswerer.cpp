@@ -110,7 +110,9 @@ ModalDialogAnswerer::clickButton(const QString &nameOrText, int timeoutMs)
                         return;
                     }
                 }
+                // Closed rather than left open, so the test fails instead of hanging.
                 qWarning("ModalDialogAnswerer: no button \"%s\"", qPrintable(nameOrText));
+                dialog->close();
             },
             timeoutMs);
 }
@@ -128,6 +130,7 @@ ModalDialogAnswerer::clickStandardButton(QDialogButtonBox::StandardButton which,
                     }
                 }
                 qWarning("ModalDialogAnswerer: no standard button %d", int(which));
+                dialog->close();
             },
             timeoutMs);
 }

@@ -12,8 +12,9 @@ class QWidget;
 // Answers the next modal dialog the code under test runs, so a test can drive every
 // question the program asks. Arm it before the call that runs the dialog: from the event
 // loop of that dialog it finds the new active modal widget, notes what it showed and then
-// clicks a button or closes the window. Several answerers armed at once answer the
-// following dialogs in arming order, each one once.
+// clicks a button or closes the window (also when the button is missing, so a test fails
+// rather than hangs). Several answerers armed at once answer the following dialogs in
+// arming order, each one once.
 class ModalDialogAnswerer
 {
 public:

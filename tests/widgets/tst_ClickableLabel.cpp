@@ -1,8 +1,6 @@
 #include "support/TestRegistry.h"
 #include "widgets/ClickableLabel.h"
-#include "widgets/Menu.h"
 
-#include <QAction>
 #include <QHoverEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -39,7 +37,6 @@ class tst_ClickableLabel : public QObject
 private slots:
     void reportsMouse_data();
     void reportsMouse();
-    void menuTakesItsActions();
 };
 
 void tst_ClickableLabel::reportsMouse_data()
@@ -97,15 +94,6 @@ void tst_ClickableLabel::reportsMouse()
     // The label reports the events without taking them away from the widget.
     QCOMPARE(label.presses, input.count("press"));
     QCOMPARE(label.hoverEvents, hoverEvents);
-}
-
-void tst_ClickableLabel::menuTakesItsActions()
-{
-    QAction copy("Copy");
-    QAction save("Save");
-    Menu menu({&copy, &save});
-
-    QCOMPARE(menu.actions(), (QList<QAction *> {&copy, &save}));
 }
 
 KESTREL_TEST(tst_ClickableLabel)

@@ -83,6 +83,7 @@ private slots:
     void staticHelpers_data();
     void staticHelpers();
     void defaultButtonOnlyFromTheBox();
+    void answersFollowingQuestionsInTurn();
     void koreanButtonTexts();
 };
 
@@ -362,6 +363,31 @@ void tst_MessageBox::defaultButtonOnlyFromTheBox()
     box.setDefaultButton(MessageBox::No);
     QVERIFY(box.button(MessageBox::No)->isDefault());
     QVERIFY(!box.button(MessageBox::Yes)->isDefault());
+}
+
+// Later flows ask several questions in a row, some while another dialog is up.
+void tst_MessageBox::answersFollowingQuestionsInTurn()
+{
+    const auto first = ModalDialogAnswerer::clickButton("Yes(&Y)");
+    const auto second = ModalDialogAnswerer::closeWindow();
+    QCOMPARE(MessageBox::question(nullptr, "Kestrel", "First?"), MessageBox::Yes);
+    QCOMPARE(MessageBox::question(nullptr, "Kestrel", "Second?"), MessageBox::NoButton);
+    QVERIFY(first->labels.contains("First?"));
+    QVERIFY(second->labels.contains("Second?"));
+
+    // A question asked while another box is up is answered by its own answerer.
+    MessageBox outer(MessageBox::Warning, "Kestrel", "Outer", MessageBox::Ok);
+    MessageBox::StandardButton inner = MessageBox::NoButton;
+    std::shared_ptr<ModalDialogAnswerer::Seen> nested;
+    const auto outerAnswer = ModalDialogAnswerer::answer([&](QWidget *dialog) {
+        nested = ModalDialogAnswerer::clickButton("No(&N)");
+        inner = MessageBox::question(dialog, "Kestrel", "Inner?");
+        outer.button(MessageBox::Ok)->click();
+    });
+    QCOMPARE(outer.exec(), int(QDialog::Accepted));
+    QCOMPARE(inner, MessageBox::No);
+    QVERIFY(outerAnswer->labels.contains("Outer"));
+    QVERIFY(nested && nested->labels.contains("Inner?"));
 }
 
 void tst_MessageBox::koreanButtonTexts()
