@@ -2,16 +2,21 @@
 
 #include <QString>
 
-// The window messages the editor posts to the capture program's main window.
-enum CaptureProgramMessage : uint {
-    PreferencesOpening = 2149, // wParam 0, lParam 0
-    PreferencesFinished = 2150, // wParam 1 accepted / 0 rejected, lParam 1 if modal
-    EditorExiting = 2151, // wParam 0, lParam 0
-    NewCaptureRequested = 2152, // wParam 0, lParam 0
-    ResultWindowShown = 2153, // wParam 0, lParam 0
-    OnlineUpdateRequested = 2154, // wParam 0, lParam 0
-    HiddenToTray = 2155, // wParam 0, lParam 0
+// The window messages the editor posts to the capture program's main window, with the
+// wParam and lParam each one carries.
+namespace CaptureMessage {
+// clang-format off
+enum : uint {
+    PreferencesOpening    = 2149, // 0, 0
+    PreferencesFinished   = 2150, // 1 accepted or 0 rejected, 1 if the dialog was modal
+    EditorExiting         = 2151, // 0, 0
+    NewCaptureRequested   = 2152, // 0, 0
+    ResultWindowShown     = 2153, // 0, 0: brought up by "/show", or before the exit question
+    OnlineUpdateRequested = 2154, // 0, 0
+    HiddenToTray          = 2155, // 0, 0
 };
+// clang-format on
+} // namespace CaptureMessage
 
 // The capture program's window class. Off Windows, the window is a local server of this name
 // in the user's runtime folder.

@@ -106,7 +106,7 @@ void tst_CaptureProgramLink::nothingPostedWithoutCaptureProgram()
 
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(PostMessageToKestrel(NewCaptureRequested, 0, 0), 0);
+    QCOMPARE(PostMessageToKestrel(CaptureMessage::NewCaptureRequested, 0, 0), 0);
     // Loose bound: only a post that waits for an answer or a time-out gets near it.
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(!traceLog().contains("PostMessageToKestrel"));
@@ -117,9 +117,14 @@ void tst_CaptureProgramLink::peerReceivesEveryMessage()
     CapturePeer peer;
     QVERIFY(peer.listen());
     const QVector<CapturePeer::Message> sent {
-            {PreferencesOpening, 0, 0},    {PreferencesFinished, 1, 1}, {PreferencesFinished, 0, 0},
-            {EditorExiting, 0, 0},         {NewCaptureRequested, 0, 0}, {ResultWindowShown, 0, 0},
-            {OnlineUpdateRequested, 0, 0}, {HiddenToTray, 0, 0},
+            {CaptureMessage::PreferencesOpening, 0, 0},
+            {CaptureMessage::PreferencesFinished, 1, 1},
+            {CaptureMessage::PreferencesFinished, 0, 0},
+            {CaptureMessage::EditorExiting, 0, 0},
+            {CaptureMessage::NewCaptureRequested, 0, 0},
+            {CaptureMessage::ResultWindowShown, 0, 0},
+            {CaptureMessage::OnlineUpdateRequested, 0, 0},
+            {CaptureMessage::HiddenToTray, 0, 0},
     };
     for (const CapturePeer::Message &message : sent)
         QVERIFY(PostMessageToKestrel(message.message, message.wParam, message.lParam) != 0);
