@@ -1,29 +1,23 @@
 #pragma once
 
-#include <QColor>
 #include <QGraphicsItem>
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
-// Paints drawing items into an opaque picture, as the scene does when it flattens a
-// document, so tests can look at the pixels.
-struct DrawingTestCanvas
+// Paints `item` over `image`, as the scene does when it flattens a document, so tests can
+// look at the pixels.
+inline QImage paintedOver(QGraphicsItem &item, QImage image)
 {
-    explicit DrawingTestCanvas(QSize size, QColor background = Qt::white)
-        : image(size, QImage::Format_RGB32)
-    {
-        image.fill(background);
-    }
+    QPainter painter(&image);
+    QStyleOptionGraphicsItem option;
+    item.paint(&painter, &option, nullptr);
+    return image;
+}
 
-    void paint(QGraphicsItem &item)
-    {
-        QPainter painter(&image);
-        QStyleOptionGraphicsItem option;
-        item.paint(&painter, &option, nullptr);
-    }
-
-    QColor at(int x, int y) const { return image.pixelColor(x, y); }
-
-    QImage image;
-};
+inline QImage filledImage(QSize size, QColor colour = Qt::white)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
