@@ -3,7 +3,6 @@
 #include "editor/DrawingGeometry.h"
 
 #include <QPainter>
-#include <QtEndian>
 #include <algorithm>
 #include <vector>
 
