@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 // The real program, started as the capture program would start it.
@@ -152,6 +153,31 @@ private slots:
                                          {KESTREL_EXECUTABLE, QStringLiteral("/hide")})),
                                  5000);
         endInstance(next);
+    }
+
+    void simultaneousStartsElectOneServer()
+    {
+        constexpr int kStarts = 8;
+        QList<QProcess *> started;
+        for (int i = 0; i < kStarts; ++i)
+            started << start({QStringLiteral("/path"), QStringLiteral("c%1.png").arg(i)});
+        auto finished = [&started] {
+            return std::count_if(started.begin(), started.end(), [](QProcess *process) {
+                return process->state() == QProcess::NotRunning;
+            });
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(finished(), kStarts - 1, 20000);
+        QTest::qWait(500);
+        QCOMPARE(finished(), kStarts - 1);
+        QProcess *server = nullptr;
+        for (QProcess *process : qAsConst(started)) {
+            if (process->state() == QProcess::Running)
+                server = process;
+            else
+                QCOMPARE(process->exitCode(), 0);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(commandsLogged().size(), kStarts, 5000);
+        endInstance(server);
     }
 
     // The crash reporter beside the program gets the product's parameters.
