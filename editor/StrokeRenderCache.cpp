@@ -21,6 +21,8 @@ QPixmap StrokeRenderCache::flatten(QGraphicsScene &scene, const QPixmap &image)
     QPainter painter(&copy);
     const QRectF whole(image.rect());
     scene.render(&painter, whole, whole, Qt::KeepAspectRatio);
+    // A pixmap still being painted on is deep-copied when it is returned.
+    painter.end();
     return copy;
 }
 
