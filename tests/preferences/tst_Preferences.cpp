@@ -1,0 +1,224 @@
+#include "preferences/Preferences.h"
+#include "preferences/RegistryFile.h"
+#include "support/TestEnvironment.h"
+#include "support/TestRegistry.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+const QString kRoot = QStringLiteral("HKEY_CURRENT_USER\\");
+const QString kPath = QStringLiteral("SOFTWARE\\Norvane\\Test");
+
+enum { NumberSlot, SwitchSlot, TextSlot, UnusedSlot, SlotCount };
+
+// A small table of every kind: the store does not care what the keys mean.
+void declare(Preferences &preferences)
+{
+    preferences.init(SlotCount);
+    preferences.registerInt(NumberSlot, "Number", 5);
+    preferences.registerBool(SwitchSlot, "Switch", true);
+    preferences.registerString(TextSlot, "Text", "abc");
+}
+
+QVariant storedValue(const QString &name)
+{
+    QSettings settings(RegistrySettings::filePath(), QSettings::IniFormat);
+    return settings.value("software/norvane/test/" + name);
+}
+
+} // namespace
+
+class tst_Preferences : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { TestEnvironment::resetRegistry(); }
+
+    void initTable()
+    {
+        Preferences preferences;
+        QVERIFY(!preferences.init(0));
+        QVERIFY(preferences.isEmpty());
+        QVERIFY(preferences.init(3));
+        preferences.registerInt(0, "Number", 9);
+        QVERIFY(preferences.init(2));
+        QCOMPARE(preferences.count(), 2);
+        QCOMPARE(preferences.keyAt(0), QString());
+        QCOMPARE(preferences.typeAt(0), PreferenceType::None);
+        QCOMPARE(preferences.getInt(0, 42), 42);
+    }
+
+    void typedGetters_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("intResult");
+        QTest::addColumn<bool>("boolResult");
+        QTest::addColumn<QString>("stringResult");
+        // The caller's defaults are -7, false and "default".
+        QTest::newRow("integer slot") << int(NumberSlot) << 5 << true << "default";
+        QTest::newRow("boolean slot") << int(SwitchSlot) << -7 << true << "default";
+        QTest::newRow("string slot") << int(TextSlot) << -7 << false << "abc";
+        QTest::newRow("undeclared slot") << int(UnusedSlot) << -7 << false << "default";
+        QTest::newRow("negative index") << -1 << -7 << false << "default";
+        QTest::newRow("index at count") << int(SlotCount) << -7 << false << "default";
+    }
+
+    void typedGetters()
+    {
+        QFETCH(int, index);
+        QFETCH(int, intResult);
+        QFETCH(bool, boolResult);
+        QFETCH(QString, stringResult);
+        Preferences preferences;
+        declare(preferences);
+        QCOMPARE(preferences.getInt(index, -7), intResult);
+        QCOMPARE(preferences.getBool(index, false), boolResult);
+        QCOMPARE(preferences.getString(index, "default"), stringResult);
+    }
+
+    void boolFromInteger()
+    {
+        Preferences preferences;
+        declare(preferences);
+        preferences.setInt(NumberSlot, 0);
+        QCOMPARE(preferences.getBool(NumberSlot, true), false);
+        preferences.setInt(NumberSlot, -1);
+        QCOMPARE(preferences.getBool(NumberSlot, false), true);
+    }
+
+    void settersOutOfRange()
+    {
+        Preferences preferences;
+        declare(preferences);
+        preferences.setInt(SlotCount, 1);
+        preferences.setBool(-1, true);
+        preferences.setKey(SlotCount, "Beyond");
+        QCOMPARE(preferences.count(), int(SlotCount));
+        QCOMPARE(preferences.keyAt(SlotCount), QString());
+        QCOMPARE(preferences.save(kRoot, kPath), 3);
+    }
+
+    // Each row applies its values in turn to a slot that was just saved.
+    void changeTracking_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QVariantList>("values");
+        QTest::addColumn<int>("written");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("same number") << int(NumberSlot) << QVariantList {5} << 0 << "5";
+        QTest::newRow("new number") << int(NumberSlot) << QVariantList {6} << 1 << "6";
+        QTest::newRow("new and back") << int(NumberSlot) << QVariantList {6, 5} << 1 << "5";
+        QTest::newRow("same text") << int(TextSlot) << QVariantList {"abc"} << 0 << "abc";
+        QTest::newRow("text case") << int(TextSlot) << QVariantList {"ABC"} << 1 << "ABC";
+        QTest::newRow("same switch") << int(SwitchSlot) << QVariantList {true} << 0 << "1";
+        QTest::newRow("switch off") << int(SwitchSlot) << QVariantList {false} << 1 << "0";
+        QTest::newRow("number as switch") << int(NumberSlot) << QVariantList {true} << 1 << "1";
+    }
+
+    void changeTracking()
+    {
+        QFETCH(int, index);
+        QFETCH(QVariantList, values);
+        QFETCH(int, written);
+        QFETCH(QString, stored);
+        Preferences preferences;
+        declare(preferences);
+        preferences.setInt(NumberSlot, 5);
+        QCOMPARE(preferences.save(kRoot, kPath), 3);
+        QVERIFY(preferences.isSynced(index));
+        for (const QVariant &value : values) {
+            if (value.userType() == QMetaType::Bool)
+                preferences.setBool(index, value.toBool());
+            else if (value.userType() == QMetaType::QString)
+                preferences.setString(index, value.toString());
+            else
+                preferences.setInt(index, value.toInt());
+        }
+        QCOMPARE(preferences.save(kRoot, kPath), written);
+        QCOMPARE(storedValue(preferences.keyAt(index)).toString(), stored);
+        QCOMPARE(preferences.save(kRoot, kPath), 0);
+    }
+
+    void loadCountsFoundValues()
+    {
+        writeRegistryFile("[software]\nnorvane\\test\\Number=12\n");
+        Preferences preferences;
+        declare(preferences);
+        QCOMPARE(preferences.load(kRoot, kPath), 1);
+        QCOMPARE(preferences.getInt(NumberSlot, 0), 12);
+        QVERIFY(preferences.isSynced(NumberSlot));
+        // Missing values keep their defaults and are still to be written.
+        QCOMPARE(preferences.getString(TextSlot, QString()), QString("abc"));
+        QCOMPARE(preferences.save(kRoot, kPath), 2);
+    }
+
+    // Values as another program or a hand edit may have left them.
+    void loadConverts_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QVariant>("expected");
+        QTest::newRow("number") << QByteArray("Number=-12") << QVariant(-12);
+        QTest::newRow("unsigned dword") << QByteArray("Number=4294967295") << QVariant(-1);
+        QTest::newRow("too wide") << QByteArray("Number=4294967296") << QVariant(0);
+        QTest::newRow("not a number") << QByteArray("Number=twelve") << QVariant(0);
+        QTest::newRow("empty number") << QByteArray("Number=") << QVariant(0);
+        QTest::newRow("number list") << QByteArray("Number=1, 2") << QVariant(0);
+        QTest::newRow("foreign type") << QByteArray("Number=@Size(3 4)") << QVariant(0);
+        QTest::newRow("switch 0") << QByteArray("Switch=0") << QVariant(false);
+        QTest::newRow("switch 2") << QByteArray("Switch=2") << QVariant(true);
+        QTest::newRow("switch 00") << QByteArray("Switch=00") << QVariant(false);
+        QTest::newRow("switch false") << QByteArray("Switch=false") << QVariant(false);
+        QTest::newRow("switch true") << QByteArray("Switch=true") << QVariant(true);
+        QTest::newRow("switch empty") << QByteArray("Switch=") << QVariant(false);
+        QTest::newRow("text number") << QByteArray("Text=80") << QVariant("80");
+        QTest::newRow("text commas") << QByteArray("Text=a, b") << QVariant("a, b");
+        QTest::newRow("text quoted") << QByteArray("Text=\"a, b\"") << QVariant("a, b");
+        QTest::newRow("text empty") << QByteArray("Text=") << QVariant("");
+    }
+
+    void loadConverts()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QVariant, expected);
+        writeRegistryFile("[software]\nnorvane\\test\\" + line + "\n");
+        Preferences preferences;
+        declare(preferences);
+        QCOMPARE(preferences.load(kRoot, kPath), 1);
+        switch (expected.userType()) {
+        case QMetaType::Int:
+            QCOMPARE(preferences.getInt(NumberSlot, 99), expected.toInt());
+            break;
+        case QMetaType::Bool:
+            QCOMPARE(preferences.getBool(SwitchSlot, !expected.toBool()), expected.toBool());
+            break;
+        default:
+            QCOMPARE(preferences.getString(TextSlot, "default"), expected.toString());
+        }
+    }
+
+    // A save that cannot reach the file leaves its values pending for the next save.
+    void failedSaveStaysPending()
+    {
+        const QString folder = QFileInfo(RegistrySettings::filePath()).path();
+        QDir(folder).removeRecursively();
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        Preferences preferences;
+        declare(preferences);
+        QCOMPARE(preferences.save(kRoot, kPath), 0);
+        QVERIFY(!preferences.isSynced(NumberSlot));
+
+        QVERIFY(QFile::remove(folder));
+        QCOMPARE(preferences.save(kRoot, kPath), 3);
+        QCOMPARE(storedValue("Number").toInt(), 5);
+    }
+};
+
+KESTREL_TEST(tst_Preferences)
+#include "tst_Preferences.moc"
