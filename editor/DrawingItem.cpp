@@ -19,6 +19,14 @@ QRectF DrawingItem::boundingRect() const
     return rect_.normalized().adjusted(-w, -w, w, w).intersected(sceneRect_);
 }
 
+void DrawingItem::setRect(const QRectF &rect)
+{
+    if (rect == rect_)
+        return;
+    prepareGeometryChange();
+    rect_ = rect;
+}
+
 void DrawingItem::setStyle(const QColor &lineColor, const QColor &fillColor, int lineWidth,
                            int penStyle)
 {

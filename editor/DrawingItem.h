@@ -37,7 +37,9 @@ public slots:
     void onChangeSceneRect(QRectF sceneRect);
 
 protected:
-    void setRect(const QRectF &rect) { rect_ = rect; }
+    // Announces the change to the scene first, since the bounding rectangle follows rect:
+    // an item that grows under the mouse never leaves a scene index stale.
+    void setRect(const QRectF &rect);
 
     // The outline pen of every item: the line colour and width in the given style, with the
     // cap and join all items share.

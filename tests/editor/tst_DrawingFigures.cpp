@@ -6,6 +6,7 @@
 #include "editor/DrawingSpeechBalloonItem.h"
 #include "support/TestRegistry.h"
 
+#include <QGraphicsScene>
 #include <QTest>
 #include <memory>
 
@@ -62,6 +63,7 @@ private slots:
     void paintedPixels_data();
     void paintedPixels();
     void dashedArrowHasSolidHead();
+    void growingItemStaysIndexed();
 };
 
 void tst_DrawingFigures::snapTo45_data()
@@ -239,6 +241,19 @@ void tst_DrawingFigures::dashedArrowHasSolidHead()
     }
     for (int y = 24; y <= 27; ++y)
         QCOMPARE(image.pixelColor(142, y), QColor(Qt::red));
+}
+
+void tst_DrawingFigures::growingItemStaysIndexed()
+{
+    // A scene with the default index finds the item where it has grown to, mid-drag.
+    QGraphicsScene scene(0, 0, 200, 200);
+    auto *item = new DrawingRectItem(nullptr, scene.sceneRect());
+    item->setStyle(Qt::red, Qt::green, 3, Qt::SolidLine);
+    item->mousePress(QPoint(10, 10));
+    scene.addItem(item);
+    QCOMPARE(scene.items(QRectF(0, 0, 20, 20), Qt::IntersectsItemBoundingRect).size(), 1);
+    item->mouseMove(QPoint(10, 10), QPoint(150, 150), false);
+    QCOMPARE(scene.items(QRectF(140, 140, 5, 5), Qt::IntersectsItemBoundingRect).size(), 1);
 }
 
 KESTREL_TEST(tst_DrawingFigures)
