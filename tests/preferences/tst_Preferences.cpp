@@ -3,7 +3,6 @@
 #include "support/TestEnvironment.h"
 #include "support/TestRegistry.h"
 
-#include <QDir>
 #include <QSettings>
 #include <QTest>
 
@@ -14,7 +13,6 @@ const QString kPath = QStringLiteral("SOFTWARE\\Norvane\\Test");
 
 enum { NumberSlot, SwitchSlot, TextSlot, UnusedSlot, SlotCount };
 
-// A small table of every kind: the store does not care what the keys mean.
 void declare(Preferences &preferences)
 {
     preferences.init(SlotCount);
@@ -23,10 +21,10 @@ void declare(Preferences &preferences)
     preferences.registerString(TextSlot, "Text", "abc");
 }
 
-QVariant storedValue(const QString &name)
+QString storedText(const QString &name)
 {
     QSettings settings(RegistrySettings::filePath(), QSettings::IniFormat);
-    return settings.value("software/norvane/test/" + name);
+    return settings.value("software/norvane/test/" + name).toString();
 }
 
 } // namespace
@@ -37,20 +35,6 @@ class tst_Preferences : public QObject
 
 private slots:
     void init() { TestEnvironment::resetRegistry(); }
-
-    void initTable()
-    {
-        Preferences preferences;
-        QVERIFY(!preferences.init(0));
-        QVERIFY(preferences.isEmpty());
-        QVERIFY(preferences.init(3));
-        preferences.registerInt(0, "Number", 9);
-        QVERIFY(preferences.init(2));
-        QCOMPARE(preferences.count(), 2);
-        QCOMPARE(preferences.keyAt(0), QString());
-        QCOMPARE(preferences.typeAt(0), PreferenceType::None);
-        QCOMPARE(preferences.getInt(0, 42), 42);
-    }
 
     void typedGetters_data()
     {
@@ -80,28 +64,6 @@ private slots:
         QCOMPARE(preferences.getString(index, "default"), stringResult);
     }
 
-    void boolFromInteger()
-    {
-        Preferences preferences;
-        declare(preferences);
-        preferences.setInt(NumberSlot, 0);
-        QCOMPARE(preferences.getBool(NumberSlot, true), false);
-        preferences.setInt(NumberSlot, -1);
-        QCOMPARE(preferences.getBool(NumberSlot, false), true);
-    }
-
-    void settersOutOfRange()
-    {
-        Preferences preferences;
-        declare(preferences);
-        preferences.setInt(SlotCount, 1);
-        preferences.setBool(-1, true);
-        preferences.setKey(SlotCount, "Beyond");
-        QCOMPARE(preferences.count(), int(SlotCount));
-        QCOMPARE(preferences.keyAt(SlotCount), QString());
-        QCOMPARE(preferences.save(kRoot, kPath), 3);
-    }
-
     // Each row applies its values in turn to a slot that was just saved.
     void changeTracking_data()
     {
@@ -110,11 +72,9 @@ private slots:
         QTest::addColumn<int>("written");
         QTest::addColumn<QString>("stored");
         QTest::newRow("same number") << int(NumberSlot) << QVariantList {5} << 0 << "5";
-        QTest::newRow("new number") << int(NumberSlot) << QVariantList {6} << 1 << "6";
         QTest::newRow("new and back") << int(NumberSlot) << QVariantList {6, 5} << 1 << "5";
         QTest::newRow("same text") << int(TextSlot) << QVariantList {"abc"} << 0 << "abc";
         QTest::newRow("text case") << int(TextSlot) << QVariantList {"ABC"} << 1 << "ABC";
-        QTest::newRow("same switch") << int(SwitchSlot) << QVariantList {true} << 0 << "1";
         QTest::newRow("switch off") << int(SwitchSlot) << QVariantList {false} << 1 << "0";
         QTest::newRow("number as switch") << int(NumberSlot) << QVariantList {true} << 1 << "1";
     }
@@ -127,9 +87,7 @@ private slots:
         QFETCH(QString, stored);
         Preferences preferences;
         declare(preferences);
-        preferences.setInt(NumberSlot, 5);
         QCOMPARE(preferences.save(kRoot, kPath), 3);
-        QVERIFY(preferences.isSynced(index));
         for (const QVariant &value : values) {
             if (value.userType() == QMetaType::Bool)
                 preferences.setBool(index, value.toBool());
@@ -139,21 +97,8 @@ private slots:
                 preferences.setInt(index, value.toInt());
         }
         QCOMPARE(preferences.save(kRoot, kPath), written);
-        QCOMPARE(storedValue(preferences.keyAt(index)).toString(), stored);
+        QCOMPARE(storedText(preferences.keyAt(index)), stored);
         QCOMPARE(preferences.save(kRoot, kPath), 0);
-    }
-
-    void loadCountsFoundValues()
-    {
-        writeRegistryFile("[software]\nnorvane\\test\\Number=12\n");
-        Preferences preferences;
-        declare(preferences);
-        QCOMPARE(preferences.load(kRoot, kPath), 1);
-        QCOMPARE(preferences.getInt(NumberSlot, 0), 12);
-        QVERIFY(preferences.isSynced(NumberSlot));
-        // Missing values keep their defaults and are still to be written.
-        QCOMPARE(preferences.getString(TextSlot, QString()), QString("abc"));
-        QCOMPARE(preferences.save(kRoot, kPath), 2);
     }
 
     // Values as another program or a hand edit may have left them.
@@ -161,23 +106,15 @@ private slots:
     {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QVariant>("expected");
-        QTest::newRow("number") << QByteArray("Number=-12") << QVariant(-12);
         QTest::newRow("unsigned dword") << QByteArray("Number=4294967295") << QVariant(-1);
         QTest::newRow("too wide") << QByteArray("Number=4294967296") << QVariant(0);
         QTest::newRow("not a number") << QByteArray("Number=twelve") << QVariant(0);
-        QTest::newRow("empty number") << QByteArray("Number=") << QVariant(0);
-        QTest::newRow("number list") << QByteArray("Number=1, 2") << QVariant(0);
         QTest::newRow("foreign type") << QByteArray("Number=@Size(3 4)") << QVariant(0);
-        QTest::newRow("switch 0") << QByteArray("Switch=0") << QVariant(false);
         QTest::newRow("switch 2") << QByteArray("Switch=2") << QVariant(true);
         QTest::newRow("switch 00") << QByteArray("Switch=00") << QVariant(false);
-        QTest::newRow("switch false") << QByteArray("Switch=false") << QVariant(false);
-        QTest::newRow("switch true") << QByteArray("Switch=true") << QVariant(true);
         QTest::newRow("switch empty") << QByteArray("Switch=") << QVariant(false);
         QTest::newRow("text number") << QByteArray("Text=80") << QVariant("80");
         QTest::newRow("text commas") << QByteArray("Text=a, b") << QVariant("a, b");
-        QTest::newRow("text quoted") << QByteArray("Text=\"a, b\"") << QVariant("a, b");
-        QTest::newRow("text empty") << QByteArray("Text=") << QVariant("");
     }
 
     void loadConverts()
@@ -188,16 +125,14 @@ private slots:
         Preferences preferences;
         declare(preferences);
         QCOMPARE(preferences.load(kRoot, kPath), 1);
-        switch (expected.userType()) {
-        case QMetaType::Int:
+        if (expected.userType() == QMetaType::Int)
             QCOMPARE(preferences.getInt(NumberSlot, 99), expected.toInt());
-            break;
-        case QMetaType::Bool:
+        else if (expected.userType() == QMetaType::Bool)
             QCOMPARE(preferences.getBool(SwitchSlot, !expected.toBool()), expected.toBool());
-            break;
-        default:
+        else
             QCOMPARE(preferences.getString(TextSlot, "default"), expected.toString());
-        }
+        // What was read is synced; the missing values keep their defaults and stay pending.
+        QCOMPARE(preferences.save(kRoot, kPath), 2);
     }
 
     // A save that cannot reach the file leaves its values pending for the next save.
@@ -216,7 +151,7 @@ private slots:
 
         QVERIFY(QFile::remove(folder));
         QCOMPARE(preferences.save(kRoot, kPath), 3);
-        QCOMPARE(storedValue("Number").toInt(), 5);
+        QCOMPARE(storedText("Number"), QString("5"));
     }
 };
 
