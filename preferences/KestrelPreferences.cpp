@@ -88,7 +88,7 @@ void KestrelPreferences::declareSlots()
     // Slots 14, 15 and 49 are unused; the numbers are shared with the capture program.
     // clang-format off
     static const Declaration kKeyTable[] = {
-        // slot                  key                          type    default
+        // slot                   key                         type    default
         {CopyToClipboard,         "CopyToClipboard",          Bool,   true},
         {HideEditor,              "HideEditor",               Bool,   false},
         {ShowOverlay,             "ShowOverlay",              Bool,   true},
