@@ -47,7 +47,15 @@ public:
     Q_DECLARE_FLAGS(StandardButtons, StandardButton)
     Q_FLAG(StandardButtons)
 
-    enum Icon { NoIcon = 0, Information = 1, Warning = 2, Critical = 3, Question = 4, Success = 5 };
+    // Any int converts: values beyond the list show no icon.
+    enum Icon : int {
+        NoIcon = 0,
+        Information = 1,
+        Warning = 2,
+        Critical = 3,
+        Question = 4,
+        Success = 5
+    };
     Q_ENUM(Icon)
 
     explicit MessageBox(QWidget *parent = nullptr);
