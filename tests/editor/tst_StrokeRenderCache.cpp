@@ -1,12 +1,10 @@
 #include "editor/Editor.h"
-#include "editor/StrokeRenderCache.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/TestEnvironment.h"
 #include "support/TestRegistry.h"
 #include "tests/editor/EditorTestSupport.h"
 
 #include <QDir>
-#include <QGraphicsItem>
 #include <QTest>
 
 #include <memory>
@@ -105,37 +103,6 @@ private slots:
         }
         release(editor, path.last());
         QCOMPARE(editor.render(true).toImage(), plainRender(editor));
-    }
-
-    void cacheServesOnlyTheTopmostItem_data()
-    {
-        QTest::addColumn<QString>("moving");
-        QTest::addColumn<bool>("active");
-        QTest::newRow("topmost item") << "top" << true;
-        QTest::newRow("an item below others") << "bottom" << false;
-        QTest::newRow("no item") << "none" << false;
-    }
-    void cacheServesOnlyTheTopmostItem()
-    {
-        QFETCH(QString, moving);
-        QFETCH(bool, active);
-        Editor editor;
-        editor.setPreferences(preferences_.get());
-        editor.setImagePath(capturePath_);
-        editor.setImageLoaded(true);
-        crowd(editor, *preferences_);
-        const QList<QGraphicsItem *> stack = editor.items(Qt::AscendingOrder);
-        QGraphicsItem *item = moving == "top" ? stack.last()
-                : moving == "bottom"          ? stack.first()
-                                              : nullptr;
-
-        StrokeRenderCache cache;
-        for (int round = 0; round < 3; ++round) {
-            QCOMPARE(cache.render(editor, editor.image(), item).toImage(), plainRender(editor));
-            QCOMPARE(cache.isActive(), active);
-        }
-        cache.clear();
-        QVERIFY(!cache.isActive());
     }
 
 private:
