@@ -27,8 +27,9 @@ class Editor : public QGraphicsScene
     Q_DISABLE_COPY(Editor)
 
 public:
-    // The numbers are stored in the preferences ("LastDrawingItem"); keep them.
-    enum ShapeType {
+    // The numbers are stored in the preferences ("LastDrawingItem"); keep them. Any stored
+    // number may come back, so the type holds every int; unknown ones create nothing.
+    enum ShapeType : int {
         Eraser = 0,
         Pen = 1,
         Highlighter = 2,
