@@ -1,29 +1,38 @@
 #pragma once
 
 #include "platform/RegistrySettings.h"
+#include "preferences/Preferences.h"
 
-#include <QByteArray>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 // Replaces the settings file by text as a person or another program may have left it.
-// Values of "HKEY_CURRENT_USER\SOFTWARE\A\B" are the lines "a\b\Name=..." of the section
-// "[software]".
+// Values of "HKEY_CURRENT_USER\SOFTWARE\A\B" are the lines "a\b\Name=..." of "[software]".
 inline void writeRegistryFile(const QByteArray &text)
 {
-    const QString path = RegistrySettings::filePath();
-    QFile::remove(path);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    QFile file(RegistrySettings::filePath());
+    QDir().mkpath(QFileInfo(file).path());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
     file.write(text);
     file.flush();
-    // Settings readers keep a parsed copy of the file and reread it only when its size or
-    // time changed; two rewrites of equal size within one tick would go unnoticed.
+    // Settings readers reread a file only when its size or time changed; two rewrites of
+    // equal size within one tick would go unnoticed.
     static int rewrites = 0;
     file.setFileTime(QDateTime::currentDateTime().addSecs(++rewrites),
                      QFileDevice::FileModificationTime);
+}
+
+// A slot's value through the getter of its own type.
+inline QVariant valueOf(const Preferences &preferences, int index)
+{
+    switch (preferences.typeAt(index)) {
+    case PreferenceType::Bool:
+        return preferences.getBool(index, false);
+    case PreferenceType::Int:
+        return preferences.getInt(index, 0);
+    default:
+        return preferences.getString(index, QString());
+    }
 }

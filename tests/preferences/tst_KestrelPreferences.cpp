@@ -3,7 +3,6 @@
 #include "support/TestEnvironment.h"
 #include "support/TestRegistry.h"
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -22,59 +21,48 @@ QByteArray registryText(const QByteArrayList &values, const QByteArray &subKey =
         text += "norvane\\kestrel\\config\\" + subKey + value + "\n";
     return text;
 }
-constexpr PreferenceType B = PreferenceType::Bool, I = PreferenceType::Int,
-                         S = PreferenceType::String;
 
-// The settings shared with the capture program; "/updateprefvalue" sends these numbers.
+// The values shared with the capture program, as "index key type default" (B, I or S).
+const char kKeyTable[] = R"(0 CopyToClipboard B 1;1 HideEditor B 0;2 ShowOverlay B 1;3 TrayMode B 1;
+4 AutoStart B 1;5 HotKeyMod I 6;6 HotKeyChar I 67;7 HideButtons B 0;8 FileFormat I 0;
+9 FileNameTamplate S %Y%m%d_%H%M%S;10 FileNameType I 1;11 ToolFileName S ;12 LineColor I -16776961;
+13 DrawLine B 0;16 SkipEditorNotice B 0;17 SkipTip B 0;18 FilePath S ;19 CaptureIncludeCursor B 0;
+20 UsePrintScreen B 1;21 PrintScreenCaptureMode I 0;22 JpgQuality S 100;23 ShowPostSaveDlg B 1;
+24 ShowPostSaveAllDlg B 1;25 UseHotKey B 1;26 UseHotKey_W B 1;27 UseHotKey_C B 1;28 UseHotKey_F B 1;
+29 UseHotKey_S B 1;30 UseHotKey_FR B 1;31 HotKeyChar_W I 87;32 HotKeyChar_C I 68;33 HotKeyChar_F I 65;
+34 HotKeyChar_S I 83;35 HotKeyChar_FR I 70;36 HotKeyMod_W I 6;37 HotKeyMod_C I 6;38 HotKeyMod_F I 6;
+39 HotKeyMod_S I 6;40 HotKeyMod_FR I 6;41 LastSelRectTop I -1;42 LastSelRectLeft I -1;
+43 LastSelRectWidth I 400;44 LastSelRectHeight I 300;45 LockCaptureSize B 0;46 LockedSizeCx I -1;
+47 LockedSizeCy I -1;48 AutoSave B 0;50 ShowFileDlgAfterCapture B 0;51 SkipEditorWnd B 0;
+52 AutoSavePath S ;53 NotifyDeleteHistory B 1;54 NotifyDeleteAllHistory B 1;
+55 SkipExplainReceiveToPC B 0;56 SkipExplainSendToMobile B 0;57 ShowInformationDialog B 1;
+58 ShowHistoryBar B 1;59 AutoHistoryDelete B 0;60 LastDrawingItem I 5;61 FigureType I 5;
+62 FigureLineType I 1;63 FigureLineColor I -16776961;64 FigureFillColor I 0;65 PenColor I -16776961;
+66 HighlighterColor I -16776961;67 LineWidth I 3;68 TextSize I 16;69 TextColor I -16777216;
+70 TextStyle I 0;71 MosaicStrength I 6)";
+
 struct KeyRow
 {
     int index;
-    const char *key;
+    QString key;
     PreferenceType type;
     QVariant value;
 };
-// clang-format off
-const KeyRow kKeyTable[] = {
-    {0, "CopyToClipboard", B, true}, {1, "HideEditor", B, false}, {2, "ShowOverlay", B, true},
-    {3, "TrayMode", B, true}, {4, "AutoStart", B, true}, {5, "HotKeyMod", I, 6},
-    {6, "HotKeyChar", I, 67}, {7, "HideButtons", B, false}, {8, "FileFormat", I, 0},
-    {9, "FileNameTamplate", S, "%Y%m%d_%H%M%S"}, {10, "FileNameType", I, 1},
-    {11, "ToolFileName", S, ""}, {12, "LineColor", I, -16776961}, {13, "DrawLine", B, false},
-    {16, "SkipEditorNotice", B, false}, {17, "SkipTip", B, false}, {18, "FilePath", S, ""},
-    {19, "CaptureIncludeCursor", B, false}, {20, "UsePrintScreen", B, true},
-    {21, "PrintScreenCaptureMode", I, 0}, {22, "JpgQuality", S, "100"},
-    {23, "ShowPostSaveDlg", B, true}, {24, "ShowPostSaveAllDlg", B, true},
-    {25, "UseHotKey", B, true}, {26, "UseHotKey_W", B, true}, {27, "UseHotKey_C", B, true},
-    {28, "UseHotKey_F", B, true}, {29, "UseHotKey_S", B, true}, {30, "UseHotKey_FR", B, true},
-    {31, "HotKeyChar_W", I, 87}, {32, "HotKeyChar_C", I, 68}, {33, "HotKeyChar_F", I, 65},
-    {34, "HotKeyChar_S", I, 83}, {35, "HotKeyChar_FR", I, 70}, {36, "HotKeyMod_W", I, 6},
-    {37, "HotKeyMod_C", I, 6}, {38, "HotKeyMod_F", I, 6}, {39, "HotKeyMod_S", I, 6},
-    {40, "HotKeyMod_FR", I, 6}, {41, "LastSelRectTop", I, -1}, {42, "LastSelRectLeft", I, -1},
-    {43, "LastSelRectWidth", I, 400}, {44, "LastSelRectHeight", I, 300},
-    {45, "LockCaptureSize", B, false}, {46, "LockedSizeCx", I, -1}, {47, "LockedSizeCy", I, -1},
-    {48, "AutoSave", B, false}, {50, "ShowFileDlgAfterCapture", B, false},
-    {51, "SkipEditorWnd", B, false}, {52, "AutoSavePath", S, ""},
-    {53, "NotifyDeleteHistory", B, true}, {54, "NotifyDeleteAllHistory", B, true},
-    {55, "SkipExplainReceiveToPC", B, false}, {56, "SkipExplainSendToMobile", B, false},
-    {57, "ShowInformationDialog", B, true}, {58, "ShowHistoryBar", B, true},
-    {59, "AutoHistoryDelete", B, false}, {60, "LastDrawingItem", I, 5}, {61, "FigureType", I, 5},
-    {62, "FigureLineType", I, 1}, {63, "FigureLineColor", I, -16776961},
-    {64, "FigureFillColor", I, 0}, {65, "PenColor", I, -16776961},
-    {66, "HighlighterColor", I, -16776961}, {67, "LineWidth", I, 3}, {68, "TextSize", I, 16},
-    {69, "TextColor", I, -16777216}, {70, "TextStyle", I, 0}, {71, "MosaicStrength", I, 6},
-};
-// clang-format on
 
-QVariant valueOf(const KestrelPreferences &preferences, int index)
+QVector<KeyRow> keyTable()
 {
-    switch (preferences.typeAt(index)) {
-    case PreferenceType::Bool:
-        return preferences.getBool(index, false);
-    case PreferenceType::Int:
-        return preferences.getInt(index, 0);
-    default:
-        return preferences.getString(index, QString());
+    QVector<KeyRow> rows;
+    for (const QString &row : QString(kKeyTable).remove('\n').split(';')) {
+        const QStringList f = row.split(' ');
+        const PreferenceType type = f[2] == "B" ? PreferenceType::Bool
+                : f[2] == "I"                   ? PreferenceType::Int
+                                                : PreferenceType::String;
+        const QVariant value = type == PreferenceType::Bool ? QVariant(f[3] == "1")
+                : type == PreferenceType::Int               ? QVariant(f[3].toInt())
+                                                            : QVariant(f[3]);
+        rows.append({f[0].toInt(), f[1], type, value});
     }
+    return rows;
 }
 
 QList<QSize> presets(int count, int height)
@@ -115,57 +103,51 @@ private slots:
 
     // A fresh profile reads the defaults, the first save stores exactly them, and the
     // lists are empty.
-    void keyTable()
+    void freshProfile()
     {
         KestrelPreferences preferences;
         QVERIFY(preferences.initialize());
         QCOMPARE(preferences.save(), 69);
         QSettings stored(RegistrySettings::filePath(), QSettings::IniFormat);
         stored.beginGroup("software/norvane/kestrel/config");
-        for (const KeyRow &row : kKeyTable) {
-            QCOMPARE(preferences.keyAt(row.index), QString(row.key));
+        const QVector<KeyRow> rows = keyTable();
+        QCOMPARE(rows.size(), 69);
+        for (const KeyRow &row : rows) {
+            QCOMPARE(preferences.keyAt(row.index), row.key);
             QCOMPARE(preferences.typeAt(row.index), row.type);
             QCOMPARE(valueOf(preferences, row.index), row.value);
-            const QVariant written = row.type == B ? row.value.toInt() : row.value;
+            const QVariant written =
+                    row.value.userType() == QMetaType::Bool ? row.value.toInt() : row.value;
             QCOMPARE(stored.value(row.key).toString(), written.toString());
         }
-        for (int unused : {14, 15, 49})
-            QCOMPARE(preferences.typeAt(unused), PreferenceType::None);
         QCOMPARE(preferences.save(), 0);
 
         QList<QSize> sizes {QSize(1, 1)};
         preferences.sizePresets(sizes);
         QVERIFY(sizes.isEmpty());
-        for (const QString &path : {KestrelPreferences::kFigureFillCustomColorPath,
-                                    KestrelPreferences::kFigureLineCustomColorPath,
-                                    KestrelPreferences::kPenCustomColorPath,
-                                    KestrelPreferences::kHighlighterCustomColorPath,
-                                    KestrelPreferences::kTextCustomColorPath}) {
-            QList<QColor> colors {Qt::blue};
-            preferences.customColors(path, colors);
-            QVERIFY2(colors.isEmpty(), qPrintable(path));
-        }
+        QList<QColor> colors {Qt::blue};
+        preferences.customColors(KestrelPreferences::kTextCustomColorPath, colors);
+        QVERIFY(colors.isEmpty());
     }
 
     void migration_data()
     {
-        QTest::addColumn<QByteArray>("hideEditor");
-        QTest::addColumn<bool>("migrated");
-        QTest::newRow("on") << QByteArray("1") << true;
-        QTest::newRow("off") << QByteArray("0") << false;
+        QTest::addColumn<QString>("hideEditor");
+        QTest::newRow("on") << "1";
+        QTest::newRow("off") << "0";
     }
 
     void migration()
     {
-        QFETCH(QByteArray, hideEditor);
-        QFETCH(bool, migrated);
+        QFETCH(QString, hideEditor);
+        const bool migrated = hideEditor == "1";
         {
             KestrelPreferences everything;
             everything.initialize();
             everything.save();
         }
         QSettings(RegistrySettings::filePath(), QSettings::IniFormat)
-                .setValue("software/norvane/kestrel/config/HideEditor", QString(hideEditor));
+                .setValue("software/norvane/kestrel/config/HideEditor", hideEditor);
 
         KestrelPreferences preferences;
         preferences.initialize();
@@ -177,57 +159,28 @@ private slots:
         QCOMPARE(preferences.save(), migrated ? 3 : 0);
     }
 
-    void sizePresetsLoad_data()
+    void sizePresets()
     {
-        QTest::addColumn<QByteArrayList>("stored");
-        QTest::addColumn<int>("loaded");
-        QTest::newRow("gap") << QByteArrayList {"0\\width=100", "0\\height=9",  "1\\width=101",
-                                                "1\\height=10", "3\\width=103", "3\\height=12"}
-                             << 2;
-        QTest::newRow("height missing")
-                << QByteArrayList {"0\\width=100", "0\\height=9", "1\\width=101"} << 1;
-    }
-
-    void sizePresetsLoad()
-    {
-        QFETCH(QByteArrayList, stored);
-        QFETCH(int, loaded);
-        writeRegistryFile(registryText(stored, "sizepresets\\"));
+        writeRegistryFile(registryText({"0\\width=100", "0\\height=9", "1\\width=101",
+                                        "1\\height=10", "3\\width=103", "3\\height=12"},
+                                       "sizepresets\\"));
         KestrelPreferences preferences;
         preferences.initialize();
         QList<QSize> sizes;
         preferences.sizePresets(sizes);
-        QCOMPARE(sizes, presets(loaded, 9));
-    }
-
-    void sizePresetsSave_data()
-    {
-        QTest::addColumn<int>("before");
-        QTest::addColumn<int>("after");
-        QTest::addColumn<int>("kept");
-        QTest::newRow("five then three") << 5 << 3 << 3;
-        QTest::newRow("two then eight") << 2 << 8 << 6;
-    }
-
-    void sizePresetsSave()
-    {
-        QFETCH(int, before);
-        QFETCH(int, after);
-        QFETCH(int, kept);
-        for (const QList<QSize> &list : {presets(before, 10), presets(after, 20)}) {
-            KestrelPreferences preferences;
-            preferences.initialize();
-            preferences.setSizePresets(list);
-            preferences.save();
-        }
+        QCOMPARE(sizes, presets(2, 9)); // loading stops at the gap
         QSettings stored(RegistrySettings::filePath(), QSettings::IniFormat);
         stored.beginGroup("software/norvane/kestrel/config/sizepresets");
-        QCOMPARE(stored.childGroups().size(), kept);
+        for (const int count : {8, 3}) {
+            preferences.setSizePresets(presets(count, 20));
+            preferences.save();
+            stored.sync();
+            QCOMPARE(stored.childGroups().size(), qMin(count, 6));
+        }
         KestrelPreferences reader;
         reader.initialize();
-        QList<QSize> loaded;
-        reader.sizePresets(loaded);
-        QCOMPARE(loaded, presets(kept, 20));
+        reader.sizePresets(sizes);
+        QCOMPARE(sizes, presets(3, 20));
     }
 
     void customColors()
@@ -243,38 +196,16 @@ private slots:
         QCOMPARE(colors, (QList<QColor> {QColor(255, 0, 0, 128), QColor(0, 255, 0)}));
 
         preferences.setCustomColors(path, {Qt::blue, Qt::white, Qt::black, Qt::gray, Qt::red});
-        preferences.setCustomColors(path + "\\0", {Qt::red});
+        preferences.setCustomColors(path + "\\0", {Qt::red}); // no such list
+        preferences.setColor(Slot::PenColor, QColor(1, 2, 3, 4));
+        QCOMPARE(preferences.getInt(Slot::PenColor, 0), 0x04030201);
+        QCOMPARE(preferences.getColor(Slot::AutoSave, Qt::green), QColor(Qt::green));
         preferences.save();
         KestrelPreferences reader;
         reader.initialize();
         reader.customColors(path, colors);
         QCOMPARE(colors, (QList<QColor> {Qt::blue, Qt::white, Qt::black, Qt::gray}));
-        reader.customColors(KestrelPreferences::kTextCustomColorPath, colors);
-        QVERIFY(colors.isEmpty());
-        colors = {Qt::green};
-        reader.customColors(path + "\\0", colors);
-        QCOMPARE(colors, QList<QColor> {QColor(Qt::green)});
-    }
-
-    void colorEncoding_data()
-    {
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<uint>("encoded");
-        QTest::newRow("opaque red") << QColor(255, 0, 0) << 0xFF0000FFu;
-        QTest::newRow("opaque black") << QColor(0, 0, 0) << 0xFF000000u;
-        QTest::newRow("each byte") << QColor(1, 2, 3, 4) << 0x04030201u;
-    }
-
-    void colorEncoding()
-    {
-        QFETCH(QColor, color);
-        QFETCH(uint, encoded);
-        KestrelPreferences preferences;
-        preferences.initialize();
-        preferences.setColor(Slot::PenColor, color);
-        QCOMPARE(preferences.getInt(Slot::PenColor, 0), int(encoded));
-        QCOMPARE(preferences.getColor(Slot::PenColor, Qt::green), color);
-        QCOMPARE(preferences.getColor(Slot::AutoSave, Qt::green), QColor(Qt::green));
+        QCOMPARE(reader.getColor(Slot::PenColor, Qt::green), QColor(1, 2, 3, 4));
     }
 
     void damagedFile_data()
@@ -287,9 +218,7 @@ private slots:
         QTest::newRow("random bytes") << noise;
         QTest::newRow("random bytes in key") << registryText({noise});
         QTest::newRow("broken sections") << QByteArray("[[[\n]]]\n=\n[software\n==x\n");
-        QTest::newRow("foreign variants")
-                << registryText({"LineWidth=@Variant(\\0\\0\\0\\x7f\\0)"});
-        QTest::newRow("long line") << registryText({"FilePath=" + QByteArray(1 << 20, 'x')});
+        QTest::newRow("foreign variant") << registryText({"LineWidth=@Variant(\\0\\0\\0\\x7f\\0)"});
         QTest::newRow("quality as number") << registryText({"JpgQuality=80"});
     }
 
@@ -304,7 +233,7 @@ private slots:
         preferences.save();
         KestrelPreferences reader;
         QVERIFY(reader.initialize());
-        for (const KeyRow &row : kKeyTable) {
+        for (const KeyRow &row : keyTable()) {
             QCOMPARE(reader.typeAt(row.index), row.type);
             QCOMPARE(valueOf(reader, row.index), valueOf(preferences, row.index));
         }
@@ -318,21 +247,19 @@ private slots:
     void twoWriters_data()
     {
         QTest::addColumn<QString>("peerTask");
-        QTest::addColumn<bool>("concurrent");
-        QTest::newRow("peer changes presets") << "presets" << false;
-        QTest::newRow("both at once") << "rounds" << true;
+        QTest::newRow("peer changes presets") << "presets";
+        QTest::newRow("both at once") << "rounds";
     }
 
     void twoWriters()
     {
         QFETCH(QString, peerTask);
-        QFETCH(bool, concurrent);
+        const bool concurrent = peerTask == "rounds";
         KestrelPreferences editor;
         editor.initialize();
         editor.save();
         QProcess peer;
-        peer.start(QCoreApplication::applicationFilePath(),
-                   QStringList {"--child", "capture-peer", peerTask});
+        peer.start(QCoreApplication::applicationFilePath(), {"--child", "capture-peer", peerTask});
         QVERIFY(peer.waitForStarted());
         bool peerDone = !concurrent && peer.waitForFinished(30000);
         int lineWidth = 10;
@@ -342,7 +269,6 @@ private slots:
             editor.setInt(Slot::LineWidth, ++lineWidth);
             QCOMPARE(editor.save(), 1);
         }
-        QCOMPARE(peer.exitStatus(), QProcess::NormalExit);
         QCOMPARE(peer.exitCode(), 0);
 
         KestrelPreferences reader;
@@ -356,7 +282,6 @@ private slots:
 
     void localeName()
     {
-        QCOMPARE(KestrelPreferences::localeName(), QString("locale"));
         QVERIFY(KestrelPreferences::isForeignLocale());
         QTranslator korean;
         QVERIFY(korean.load(":/KestrelEditor_ko.qm"));

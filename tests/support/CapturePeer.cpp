@@ -73,14 +73,13 @@ void CapturePeer::readFrom(QLocalSocket *socket)
     const auto found = pending_.find(socket);
     if (found == pending_.end())
         return;
-    Pending &pending = *found;
-    pending.bytes += socket->readAll();
-    while (pending.bytes.size() - pending.parsed >= kRecordSize) {
-        QDataStream stream(pending.bytes.mid(pending.parsed, kRecordSize));
+    const int parsed = found->size() / kRecordSize * kRecordSize;
+    *found += socket->readAll();
+    for (int at = parsed; at + kRecordSize <= found->size(); at += kRecordSize) {
+        QDataStream stream(found->mid(at, kRecordSize));
         stream.setVersion(QDataStream::Qt_5_9);
         Message message;
         stream >> message.message >> message.wParam >> message.lParam;
-        pending.parsed += kRecordSize;
         messages_.append(message);
         emit messageReceived(message);
     }
@@ -91,7 +90,7 @@ void CapturePeer::finish(QLocalSocket *socket)
     if (!pending_.contains(socket))
         return;
     readFrom(socket);
-    connections_.append(pending_.take(socket).bytes);
+    connections_.append(pending_.take(socket));
     socket->deleteLater();
 }
 

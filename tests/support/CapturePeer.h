@@ -11,7 +11,7 @@ class QLocalSocket;
 
 // Stands in for the capture program's main window: listens where the editor posts its
 // window messages and records each message with its wParam and lParam, and the raw bytes of
-// every connection, so tests can check what the editor told the capture program.
+// every connection.
 class CapturePeer : public QObject
 {
     Q_OBJECT
@@ -24,9 +24,9 @@ public:
         qint32 wParam = 0;
         qint32 lParam = 0;
 
-        bool operator==(const Message &other) const
+        bool operator==(const Message &o) const
         {
-            return message == other.message && wParam == other.wParam && lParam == other.lParam;
+            return message == o.message && wParam == o.wParam && lParam == o.lParam;
         }
     };
 
@@ -54,15 +54,8 @@ private:
     void readFrom(QLocalSocket *socket);
     void finish(QLocalSocket *socket);
 
-    // Bytes received so far on an open connection and how many of them were parsed.
-    struct Pending
-    {
-        QByteArray bytes;
-        int parsed = 0;
-    };
-
     QLocalServer *const server_;
-    QHash<QLocalSocket *, Pending> pending_;
+    QHash<QLocalSocket *, QByteArray> pending_; // bytes of each open connection
     QVector<Message> messages_;
     QList<QByteArray> connections_;
 };

@@ -15,18 +15,9 @@ namespace {
 constexpr int kPollIntervalMs = 10;
 
 // Dialogs already taken by an answerer, so the next answerer waits for the next dialog.
-QList<QPointer<QWidget>> &claimedDialogs()
-{
-    static QList<QPointer<QWidget>> claimed;
-    return claimed;
-}
-
-bool isClaimed(QWidget *dialog)
-{
-    auto &claimed = claimedDialogs();
-    claimed.removeAll(QPointer<QWidget>());
-    return claimed.contains(dialog);
-}
+QList<QPointer<QWidget>> claimedDialogs;
+// Bumped by disarmAll(): polls of an older generation stop.
+int currentGeneration = 0;
 
 QString withoutMnemonics(QString text)
 {
@@ -51,13 +42,6 @@ void noteWhatWasShown(QWidget *dialog, ModalDialogAnswerer::Seen &seen)
     }
 }
 
-// Bumped by disarmAll(): polls of an older generation stop.
-int &generation()
-{
-    static int current = 0;
-    return current;
-}
-
 struct Pending
 {
     QPointer<QWidget> before;
@@ -69,11 +53,12 @@ struct Pending
 
 void poll(const Pending &pending)
 {
-    if (pending.generation != generation())
+    if (pending.generation != currentGeneration)
         return;
     QWidget *dialog = QApplication::activeModalWidget();
-    if (dialog && dialog != pending.before.data() && !isClaimed(dialog)) {
-        claimedDialogs().append(dialog);
+    claimedDialogs.removeAll(QPointer<QWidget>());
+    if (dialog && dialog != pending.before.data() && !claimedDialogs.contains(dialog)) {
+        claimedDialogs.append(dialog);
         noteWhatWasShown(dialog, *pending.seen);
         pending.seen->answered = true;
         pending.action(dialog);
@@ -90,7 +75,7 @@ std::shared_ptr<ModalDialogAnswerer::Seen> ModalDialogAnswerer::answer(Action ac
 {
     // A dialog that is already up when the answerer is armed is not the one to answer.
     const Pending pending {QApplication::activeModalWidget(), QDeadlineTimer(timeoutMs),
-                           std::move(action), std::make_shared<Seen>(), generation()};
+                           std::move(action), std::make_shared<Seen>(), currentGeneration};
     QTimer::singleShot(0, qApp, [pending] { poll(pending); });
     return pending.seen;
 }
@@ -142,5 +127,5 @@ std::shared_ptr<ModalDialogAnswerer::Seen> ModalDialogAnswerer::closeWindow(int 
 
 void ModalDialogAnswerer::disarmAll()
 {
-    ++generation();
+    ++currentGeneration;
 }
