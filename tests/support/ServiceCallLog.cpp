@@ -15,14 +15,14 @@ ServiceCallLog::ServiceCallLog()
                     .arg(QCoreApplication::applicationPid())
                     .arg(logCounter.fetchAndAddRelaxed(1)))
 {
-    QFile::remove(path_);
+    clear();
     qputenv("KESTREL_SERVICE_LOG", QFile::encodeName(path_));
 }
 
 ServiceCallLog::~ServiceCallLog()
 {
     qunsetenv("KESTREL_SERVICE_LOG");
-    QFile::remove(path_);
+    clear();
 }
 
 QStringList ServiceCallLog::calls() const
@@ -31,6 +31,14 @@ QStringList ServiceCallLog::calls() const
     if (!file.open(QIODevice::ReadOnly))
         return QStringList();
     return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QStringList ServiceCallLog::callNames() const
+{
+    QStringList names = calls();
+    for (QString &call : names)
+        call = call.section(QLatin1Char('\t'), 0, 0);
+    return names;
 }
 
 QList<QStringList> ServiceCallLog::callsTo(const QString &function) const
@@ -54,7 +62,7 @@ QStringList ServiceCallLog::actionCodes() const
     return codes;
 }
 
-void ServiceCallLog::clear()
+void ServiceCallLog::clear() const
 {
     QFile::remove(path_);
 }
