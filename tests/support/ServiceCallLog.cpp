@@ -1,7 +1,6 @@
 #include "support/ServiceCallLog.h"
 
 #include <QAtomicInt>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -56,8 +55,7 @@ QList<QStringList> ServiceCallLog::callsTo(const QString &function) const
 QStringList ServiceCallLog::actionCodes() const
 {
     QStringList codes;
-    const QList<QStringList> actions = callsTo(QStringLiteral("QXSTS_ExecuteAction"));
-    for (const QStringList &arguments : actions)
+    for (const QStringList &arguments : callsTo(QStringLiteral("QXSTS_ExecuteAction")))
         codes << arguments.value(0);
     return codes;
 }
@@ -65,19 +63,4 @@ QStringList ServiceCallLog::actionCodes() const
 void ServiceCallLog::clear() const
 {
     QFile::remove(path_);
-}
-
-QString ServiceCallLog::fixture(const QString &fileName)
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/fixtures/") + fileName;
-}
-
-void ServiceCallLog::setInitResult(int result)
-{
-    qputenv("KESTREL_SERVICE_INIT_RESULT", QByteArray::number(result));
-}
-
-void ServiceCallLog::resetInitResult()
-{
-    qunsetenv("KESTREL_SERVICE_INIT_RESULT");
 }
