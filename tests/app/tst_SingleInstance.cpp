@@ -30,10 +30,7 @@ private:
     {
         processes_.push_back(std::make_unique<QProcess>());
         QProcess *process = processes_.back().get();
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("ko_KR.UTF-8"));
-        process->setProcessEnvironment(environment);
+        process->setEnvironment(QStringList {"LC_ALL=ko_KR.UTF-8"} + QProcess::systemEnvironment());
         process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process->start(program_, arguments);
         return process;
@@ -45,13 +42,11 @@ private:
     {
         QFile file(logPath_);
         QStringList found;
-        if (!file.open(QIODevice::ReadOnly))
-            return found;
-        const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
-        for (const QString &line : lines) {
-            if (line.contains(marker))
-                found << line.mid(line.indexOf(marker) + marker.size());
-        }
+        const QStringList lines = file.open(QIODevice::ReadOnly)
+                ? QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"))
+                : QStringList();
+        for (const QString &line : lines.filter(marker))
+            found << line.mid(line.indexOf(marker) + marker.size());
         return found;
     }
 
