@@ -88,7 +88,6 @@ ModalDialogAnswerer::clickButton(const QString &nameOrText, int timeoutMs)
                 const auto buttons = dialog->findChildren<QAbstractButton *>();
                 for (QAbstractButton *button : buttons) {
                     const bool named = button->objectName() == nameOrText
-                            || button->text() == nameOrText
                             || withoutMnemonics(button->text()) == withoutMnemonics(nameOrText);
                     if (named && button->isVisible()) {
                         button->click();

@@ -12,14 +12,15 @@
 
 namespace {
 
+// The static helpers by the icon each one shows.
 using Helper = MessageBox::StandardButton (*)(QWidget *, const QString &, const QString &,
                                               MessageBox::StandardButtons,
                                               MessageBox::StandardButton);
-const QHash<QString, Helper> kHelpers {{"information", &MessageBox::information},
-                                       {"warning", &MessageBox::warning},
-                                       {"critical", &MessageBox::critical},
-                                       {"question", &MessageBox::question},
-                                       {"success", &MessageBox::success}};
+const QHash<QString, Helper> kHelpers {{"Information", &MessageBox::information},
+                                       {"Warning", &MessageBox::warning},
+                                       {"Critical", &MessageBox::critical},
+                                       {"Question", &MessageBox::question},
+                                       {"Success", &MessageBox::success}};
 
 const QList<MessageBox::StandardButton> kReplaced {
         MessageBox::Ok, MessageBox::Cancel, MessageBox::Yes, MessageBox::No, MessageBox::Close};
@@ -169,37 +170,35 @@ private slots:
     // Answered by a button's text, a standard button ("Discard") or the close button ("").
     void staticHelpers_data()
     {
-        QTest::addColumn<QString>("helper");
+        QTest::addColumn<QString>("icon");
         QTest::addColumn<MessageBox::StandardButtons>("buttons");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<MessageBox::StandardButton>("result");
-        QTest::addColumn<QString>("icon");
         const MessageBox::StandardButtons yesNo = MessageBox::Yes | MessageBox::No;
         // clang-format off
-        QTest::newRow("question, Yes") << "question" << yesNo << "Yes(&Y)" << MessageBox::Yes << "Question";
-        QTest::newRow("question, No") << "question" << yesNo << "No(&N)" << MessageBox::No << "Question";
-        QTest::newRow("question, closed") << "question" << yesNo << "" << MessageBox::NoButton << "Question";
-        QTest::newRow("critical, Cancel") << "critical" << (MessageBox::Retry | MessageBox::Cancel) << "Cancel" << MessageBox::Cancel << "Critical";
-        QTest::newRow("success, Close") << "success" << MessageBox::StandardButtons(MessageBox::Close) << "Close" << MessageBox::Close << "Success";
+        QTest::newRow("question, Yes") << "Question" << yesNo << "Yes(&Y)" << MessageBox::Yes;
+        QTest::newRow("question, No") << "Question" << yesNo << "No(&N)" << MessageBox::No;
+        QTest::newRow("question, closed") << "Question" << yesNo << "" << MessageBox::NoButton;
+        QTest::newRow("critical, Cancel") << "Critical" << (MessageBox::Retry | MessageBox::Cancel) << "Cancel" << MessageBox::Cancel;
+        QTest::newRow("success, Close") << "Success" << MessageBox::StandardButtons(MessageBox::Close) << "Close" << MessageBox::Close;
         // Buttons whose role does not close a plain dialog.
-        QTest::newRow("information, Discard") << "information" << (MessageBox::Discard | MessageBox::Cancel) << "Discard" << MessageBox::Discard << "Information";
-        QTest::newRow("warning, Apply") << "warning" << (MessageBox::Apply | MessageBox::Cancel) << "Apply" << MessageBox::Apply << "Warning";
+        QTest::newRow("information, Discard") << "Information" << (MessageBox::Discard | MessageBox::Cancel) << "Discard" << MessageBox::Discard;
+        QTest::newRow("warning, Apply") << "Warning" << (MessageBox::Apply | MessageBox::Cancel) << "Apply" << MessageBox::Apply;
         // clang-format on
     }
 
     void staticHelpers()
     {
-        QFETCH(QString, helper);
+        QFETCH(QString, icon);
         QFETCH(MessageBox::StandardButtons, buttons);
         QFETCH(QString, answer);
         QFETCH(MessageBox::StandardButton, result);
-        QFETCH(QString, icon);
         QWidget parent;
         const auto seen = answer.isEmpty() ? ModalDialogAnswerer::closeWindow()
                 : answer == "Discard"
                 ? ModalDialogAnswerer::clickStandardButton(QDialogButtonBox::Discard)
                 : ModalDialogAnswerer::clickButton(answer);
-        QCOMPARE(kHelpers[helper](&parent, "Title", "The text", buttons, MessageBox::NoButton),
+        QCOMPARE(kHelpers[icon](&parent, "Title", "The text", buttons, MessageBox::NoButton),
                  result);
         QCOMPARE(seen->className, QStringLiteral("MessageBox"));
         QCOMPARE(seen->title, QStringLiteral("Title"));
