@@ -4,7 +4,6 @@
 #include "support/TestRegistry.h"
 
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QTest>
 #include <QTranslator>
@@ -186,41 +185,6 @@ private slots:
         reader.customColors(path, colors);
         QCOMPARE(colors, (QList<QColor> {Qt::blue, Qt::white, Qt::black, Qt::gray}));
         QCOMPARE(reader.getColor(Slot::PenColor, Qt::green), QColor(1, 2, 3, 4));
-    }
-
-    void damagedFile_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QByteArray noise(4096, '\0');
-        QRandomGenerator generator(7);
-        for (char &byte : noise)
-            byte = char(generator.bounded(256));
-        QTest::newRow("random bytes") << noise;
-        QTest::newRow("broken sections") << QByteArray("[[[\n]]]\n=\n[software\n==x\n");
-        QTest::newRow("foreign variant") << registryText({"LineWidth=@Variant(\\0\\0\\0\\x7f\\0)"});
-        QTest::newRow("quality as number") << registryText({"JpgQuality=80"});
-    }
-
-    // Whatever the file holds, every slot keeps its type, and what is saved reads back.
-    void damagedFile()
-    {
-        QFETCH(QByteArray, text);
-        KestrelPreferences declared; // from an empty registry
-        declared.initialize();
-        writeRegistryFile(text);
-        KestrelPreferences preferences;
-        QVERIFY(preferences.initialize());
-        preferences.setInt(Slot::TextSize, 20);
-        preferences.save();
-        KestrelPreferences reader;
-        QVERIFY(reader.initialize());
-        for (int slot = 0; slot < Slot::SlotCount; ++slot) {
-            QCOMPARE(reader.typeAt(slot), declared.typeAt(slot));
-            QCOMPARE(valueOf(reader, slot), valueOf(preferences, slot));
-        }
-        QCOMPARE(reader.getInt(Slot::TextSize, 0), 20);
-        if (text.contains("JpgQuality"))
-            QCOMPARE(reader.getString(Slot::JpgQuality, QString()), QString("80"));
     }
 
     // The capture program saves the same key while the editor runs and changes LineWidth

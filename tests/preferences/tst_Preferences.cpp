@@ -114,6 +114,7 @@ private slots:
         QTest::newRow("switch 2") << QByteArray("Switch=2") << int(SwitchSlot) << QVariant(true);
         QTest::newRow("switch 00") << QByteArray("Switch=00") << int(SwitchSlot) << QVariant(false);
         QTest::newRow("switch empty") << QByteArray("Switch=") << int(SwitchSlot) << QVariant(false);
+        QTest::newRow("text stored as a number") << QByteArray("Text=80") << int(TextSlot) << QVariant("80");
         QTest::newRow("text commas") << QByteArray("Text=a, b") << int(TextSlot) << QVariant("a, b");
         // clang-format on
     }
