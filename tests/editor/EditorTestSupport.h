@@ -2,54 +2,55 @@
 
 #include "editor/Editor.h"
 
-#include <QColor>
 #include <QCoreApplication>
+#include <QDir>
+#include <QGraphicsItem>
 #include <QGraphicsSceneMouseEvent>
-#include <QImage>
 #include <QPainter>
-#include <QString>
+#include <QStyleOptionGraphicsItem>
+#include <memory>
 
-// Mouse input and captures for tests that drive an Editor without a view.
+// Mouse input, captures and pixels for tests of the drawing items and the Editor.
 namespace EditorTestSupport {
 
 inline void sendMouse(Editor &editor, QEvent::Type type, const QPoint &point,
-                      Qt::MouseButton button, Qt::MouseButtons buttons,
-                      Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+                      Qt::MouseButton button, Qt::MouseButtons buttons, bool shift = false)
 {
     QGraphicsSceneMouseEvent event(type);
     event.setScenePos(point);
     event.setButton(button);
     event.setButtons(buttons);
-    event.setModifiers(modifiers);
+    event.setModifiers(shift ? Qt::ShiftModifier : Qt::NoModifier);
     QCoreApplication::sendEvent(&editor, &event);
 }
 
-inline void press(Editor &editor, const QPoint &point, Qt::MouseButton button = Qt::LeftButton)
+inline void press(Editor &editor, const QPoint &point)
 {
-    sendMouse(editor, QEvent::GraphicsSceneMousePress, point, button, button);
+    sendMouse(editor, QEvent::GraphicsSceneMousePress, point, Qt::LeftButton, Qt::LeftButton);
 }
 
 inline void move(Editor &editor, const QPoint &point, bool shift = false)
 {
-    sendMouse(editor, QEvent::GraphicsSceneMouseMove, point, Qt::NoButton, Qt::LeftButton,
-              shift ? Qt::ShiftModifier : Qt::NoModifier);
+    sendMouse(editor, QEvent::GraphicsSceneMouseMove, point, Qt::NoButton, Qt::LeftButton, shift);
 }
 
-inline void release(Editor &editor, const QPoint &point, Qt::MouseButton button = Qt::LeftButton)
+inline void release(Editor &editor, const QPoint &point)
 {
-    sendMouse(editor, QEvent::GraphicsSceneMouseRelease, point, button, Qt::NoButton);
+    sendMouse(editor, QEvent::GraphicsSceneMouseRelease, point, Qt::LeftButton, Qt::NoButton);
 }
 
-// One stroke of the current tool from `from` to `to` through one intermediate point.
+// One stroke of the current tool through the midpoint; a click when `from` is `to`.
 inline void drag(Editor &editor, const QPoint &from, const QPoint &to)
 {
     press(editor, from);
-    move(editor, (from + to) / 2);
-    move(editor, to);
+    if (from != to) {
+        move(editor, (from + to) / 2);
+        move(editor, to);
+    }
     release(editor, to);
 }
 
-// A capture with a gradient, so pixels differ from place to place.
+// A capture whose pixels differ from place to place.
 inline QImage gradientCapture(const QSize &size)
 {
     QImage image(size, QImage::Format_ARGB32);
@@ -58,6 +59,26 @@ inline QImage gradientCapture(const QSize &size)
             image.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, ((x + y) * 3) % 256));
     }
     return image;
+}
+
+inline QImage filledImage(QSize size, QColor colour = Qt::white)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// An editor with `capture` written to a file of its own and loaded.
+inline std::unique_ptr<Editor> editorWith(const QImage &capture)
+{
+    static int count = 0;
+    const QString path = QDir::temp().filePath(QString("capture-%1.png").arg(++count));
+    auto editor = std::make_unique<Editor>();
+    if (capture.save(path)) {
+        editor->setImagePath(path);
+        editor->setImageLoaded(true);
+    }
+    return editor;
 }
 
 // The flattened picture computed the plain way: a copy of the image, the scene over it.
@@ -69,6 +90,15 @@ inline QImage plainRender(Editor &editor)
     editor.QGraphicsScene::render(&painter, whole, whole, Qt::KeepAspectRatio);
     painter.end();
     return copy.toImage();
+}
+
+// Paints `item` over `image`, as the scene does when it flattens a document.
+inline QImage paintedOver(QGraphicsItem &item, QImage image)
+{
+    QPainter painter(&image);
+    QStyleOptionGraphicsItem option;
+    item.paint(&painter, &option, nullptr);
+    return image;
 }
 
 } // namespace EditorTestSupport

@@ -1,12 +1,11 @@
 #include "editor/DrawingItem.h"
 #include "editor/DrawingMosaicItem.h"
-#include "editor/Editor.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/TestEnvironment.h"
 #include "support/TestRegistry.h"
 #include "tests/editor/EditorTestSupport.h"
 
-#include <QDir>
+#include <QMetaEnum>
 #include <QTest>
 
 using namespace EditorTestSupport;
@@ -15,14 +14,12 @@ Q_DECLARE_METATYPE(Editor::ShapeType)
 
 namespace {
 
-// Stored colours put red in the low byte and alpha in the top one.
-constexpr int kStoredHalfGreen = int(0x8000FF00u);
 const QColor kHalfGreen(0, 255, 0, 0x80);
 const QColor kYellow(255, 255, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kFaintRed(255, 0, 0, 100);
-const QColor kOpaqueRed(255, 0, 0);
-const QColor kNoColor(0, 0, 0, 0);
+const QColor kNone(0, 0, 0, 0);
+const QColor kClear(Qt::transparent);
 
 } // namespace
 
@@ -36,10 +33,6 @@ private slots:
         TestEnvironment::resetRegistry();
         preferences_.reset(new KestrelPreferences);
         QVERIFY(preferences_->initialize());
-        capturePath_ = QDir::temp().filePath("tools-capture.png");
-        QImage capture(300, 200, QImage::Format_ARGB32);
-        capture.fill(Qt::white);
-        QVERIFY(capture.save(capturePath_));
     }
     void cleanup() { preferences_.reset(); }
 
@@ -51,30 +44,15 @@ private slots:
         QTest::addColumn<QColor>("fillColor");
         QTest::addColumn<int>("lineWidth");
         QTest::addColumn<int>("penStyle");
-
-        QTest::newRow("pen without store")
-                << false << Editor::Pen << kOpaqueRed << kNoColor << 3 << int(Qt::SolidLine);
-        QTest::newRow("figure without store")
-                << false << Editor::Circle << kOpaqueRed << kNoColor << 3 << int(Qt::SolidLine);
-        QTest::newRow("mosaic without store") << false << Editor::Mosaic << QColor(Qt::transparent)
-                                              << QColor(Qt::transparent) << 1 << int(Qt::SolidLine);
-        QTest::newRow("pen ignores the stored fill and style")
-                << true << Editor::Pen << kHalfGreen << kNoColor << 7 << int(Qt::SolidLine);
-        QTest::newRow("highlighter has its own colour")
-                << true << Editor::Highlighter << kYellow << kNoColor << 7 << int(Qt::SolidLine);
-        QTest::newRow("line") << true << Editor::Line << kBlue << kFaintRed << 7
-                              << int(Qt::DotLine);
-        QTest::newRow("arrow") << true << Editor::Arrow << kBlue << kFaintRed << 7
-                               << int(Qt::DotLine);
-        QTest::newRow("rectangle")
-                << true << Editor::Rect << kBlue << kFaintRed << 7 << int(Qt::DotLine);
-        QTest::newRow("ellipse") << true << Editor::Circle << kBlue << kFaintRed << 7
-                                 << int(Qt::DotLine);
-        QTest::newRow("speech balloon")
-                << true << Editor::SpeechBalloon << kBlue << kFaintRed << 7 << int(Qt::DotLine);
-        QTest::newRow("mosaic ignores the figure settings")
-                << true << Editor::Mosaic << QColor(Qt::transparent) << QColor(Qt::transparent) << 1
-                << int(Qt::SolidLine);
+        // clang-format off
+        QTest::newRow("pen without store")    << false << Editor::Pen    << QColor(Qt::red) << kNone << 3 << int(Qt::SolidLine);
+        QTest::newRow("mosaic without store") << false << Editor::Mosaic << kClear << kClear << 1 << int(Qt::SolidLine);
+        QTest::newRow("pen: no stored fill or style") << true << Editor::Pen << kHalfGreen << kNone << 7 << int(Qt::SolidLine);
+        QTest::newRow("highlighter's own colour") << true << Editor::Highlighter << kYellow << kNone << 7 << int(Qt::SolidLine);
+        QTest::newRow("arrow")                << true  << Editor::Arrow  << kBlue << kFaintRed << 7 << int(Qt::DotLine);
+        QTest::newRow("speech balloon")       << true  << Editor::SpeechBalloon << kBlue << kFaintRed << 7 << int(Qt::DotLine);
+        QTest::newRow("mosaic: no figure settings") << true << Editor::Mosaic << kClear << kClear << 1 << int(Qt::SolidLine);
+        // clang-format on
     }
     void factoryReadsTheStore()
     {
@@ -84,31 +62,27 @@ private slots:
         QFETCH(QColor, fillColor);
         QFETCH(int, lineWidth);
         QFETCH(int, penStyle);
-        preferences_->setInt(KestrelPreferences::PenColor, kStoredHalfGreen);
+        preferences_->setColor(KestrelPreferences::PenColor, kHalfGreen);
         preferences_->setColor(KestrelPreferences::HighlighterColor, kYellow);
         preferences_->setColor(KestrelPreferences::FigureLineColor, kBlue);
         preferences_->setColor(KestrelPreferences::FigureFillColor, kFaintRed);
         preferences_->setInt(KestrelPreferences::LineWidth, 7);
         preferences_->setInt(KestrelPreferences::FigureLineType, Qt::DotLine);
         preferences_->setInt(KestrelPreferences::MosaicStrength, 9);
-
-        Editor editor;
+        auto editor = editorWith(filledImage(QSize(300, 200)));
         if (withStore)
-            editor.setPreferences(preferences_.get());
-        editor.setImagePath(capturePath_);
-        editor.setImageLoaded(true);
-        editor.setShapeType(tool);
-        drag(editor, QPoint(10, 10), QPoint(60, 40));
+            editor->setPreferences(preferences_.get());
+        editor->setShapeType(tool);
+        drag(*editor, QPoint(10, 10), QPoint(60, 40));
 
-        QCOMPARE(editor.undoList().size(), 1);
-        auto *item = dynamic_cast<DrawingItem *>(editor.undoList().first());
+        QCOMPARE(editor->undoList().size(), 1);
+        auto *item = dynamic_cast<DrawingItem *>(editor->undoList().first());
         QVERIFY(item);
         QCOMPARE(item->lineColor(), lineColor);
         QCOMPARE(item->fillColor(), fillColor);
         QCOMPARE(item->lineWidth(), lineWidth);
         QCOMPARE(item->penStyle(), penStyle);
         QCOMPARE(item->sceneRect(), QRectF(0, 0, 300, 200));
-        QCOMPARE(item->parent(), &editor);
         if (auto *mosaic = dynamic_cast<DrawingMosaicItem *>(item))
             QCOMPARE(mosaic->blockSize(), withStore ? 9 : 6);
     }
@@ -118,28 +92,26 @@ private slots:
         QTest::addColumn<int>("tool");
         QTest::addColumn<bool>("gesture");
         QTest::addColumn<int>("toolAfter");
-        QTest::newRow("pinch running") << int(Editor::Rect) << true << int(Editor::Rect);
-        QTest::newRow("unknown tool") << 42 << false << 42;
-        QTest::newRow("text being edited")
-                << int(Editor::TextEditing) << false << int(Editor::TextEditing);
-        QTest::newRow("text just committed returns to text")
-                << int(Editor::TextDone) << false << int(Editor::Text);
-        QTest::newRow("crop frame open") << int(Editor::Crop) << false << int(Editor::Crop);
+        // clang-format off
+        QTest::newRow("pinch running")     << int(Editor::Rect)        << true  << int(Editor::Rect);
+        QTest::newRow("unknown tool")      << 42                       << false << 42;
+        QTest::newRow("text being edited") << int(Editor::TextEditing) << false << int(Editor::TextEditing);
+        QTest::newRow("text just committed returns to text") << int(Editor::TextDone) << false << int(Editor::Text);
+        QTest::newRow("crop frame open")   << int(Editor::Crop)        << false << int(Editor::Crop);
+        // clang-format on
     }
     void pressesThatCreateNothing()
     {
         QFETCH(int, tool);
         QFETCH(bool, gesture);
         QFETCH(int, toolAfter);
-        Editor editor;
-        editor.setImagePath(capturePath_);
-        editor.setImageLoaded(true);
-        editor.setShapeType(Editor::ShapeType(tool));
-        editor.setGestureActive(gesture);
-        drag(editor, QPoint(10, 10), QPoint(60, 40));
-        QVERIFY(editor.items().isEmpty());
-        QVERIFY(editor.undoList().isEmpty());
-        QCOMPARE(int(editor.shapeType()), toolAfter);
+        auto editor = editorWith(filledImage(QSize(300, 200)));
+        editor->setShapeType(Editor::ShapeType(tool));
+        editor->setGestureActive(gesture);
+        drag(*editor, QPoint(10, 10), QPoint(60, 40));
+        QVERIFY(editor->items().isEmpty());
+        QVERIFY(editor->undoList().isEmpty());
+        QCOMPARE(int(editor->shapeType()), toolAfter);
     }
 
     // The mosaic works on the flattened picture: what lay under it stays pixelated in it
@@ -149,28 +121,74 @@ private slots:
         preferences_->setColor(KestrelPreferences::FigureLineColor, Qt::black);
         preferences_->setColor(KestrelPreferences::FigureFillColor, Qt::black);
         preferences_->setInt(KestrelPreferences::MosaicStrength, 4);
-        Editor editor;
-        editor.setPreferences(preferences_.get());
-        editor.setImagePath(capturePath_);
-        editor.setImageLoaded(true);
-        editor.setShapeType(Editor::Rect);
-        drag(editor, QPoint(20, 20), QPoint(60, 60));
-        editor.setShapeType(Editor::Mosaic);
-        drag(editor, QPoint(8, 8), QPoint(40, 40));
-        editor.setShapeType(Editor::Eraser);
-        press(editor, QPoint(55, 55));
-        release(editor, QPoint(55, 55));
-        QCOMPARE(editor.items().size(), 1);
+        auto editor = editorWith(filledImage(QSize(300, 200)));
+        editor->setPreferences(preferences_.get());
+        editor->setShapeType(Editor::Rect);
+        drag(*editor, QPoint(20, 20), QPoint(60, 60));
+        editor->setShapeType(Editor::Mosaic);
+        drag(*editor, QPoint(8, 8), QPoint(40, 40));
+        editor->setShapeType(Editor::Eraser);
+        drag(*editor, QPoint(55, 55), QPoint(55, 55));
+        QCOMPARE(editor->items().size(), 1);
 
-        const QImage flat = editor.render(true).toImage();
+        const QImage flat = editor->render(true).toImage();
         QCOMPARE(flat.pixelColor(32, 32), QColor(Qt::black));
         QCOMPARE(flat.pixelColor(55, 55), QColor(Qt::white));
         QCOMPARE(flat.pixelColor(12, 12), QColor(Qt::white));
     }
 
+    void strokeRendersLikeTheWholeScene_data()
+    {
+        QTest::addColumn<Editor::ShapeType>("tool");
+        QTest::addColumn<QString>("interruption");
+        const QMetaEnum tools = QMetaEnum::fromType<Editor::ShapeType>();
+        for (int tool = Editor::Pen; tool <= Editor::Mosaic; ++tool) {
+            for (const char *interruption : {"none", "undo", "crop"}) {
+                QTest::addRow("%s, %s", tools.valueToKey(tool), interruption)
+                        << Editor::ShapeType(tool) << QString(interruption);
+            }
+        }
+    }
+    void strokeRendersLikeTheWholeScene()
+    {
+        QFETCH(Editor::ShapeType, tool);
+        QFETCH(QString, interruption);
+        auto editor = editorWith(gradientCapture(QSize(400, 300)));
+        editor->setPreferences(preferences_.get());
+        // A crowd of overlapping items of every kind, dotted and filled ones among them.
+        for (int i = 0; i < 24; ++i) {
+            preferences_->setInt(KestrelPreferences::FigureLineType, 1 + i % 3);
+            preferences_->setInt(KestrelPreferences::LineWidth, 1 + i % 6);
+            preferences_->setColor(KestrelPreferences::FigureFillColor,
+                                   i % 2 ? QColor(0, 0, 200, 90) : kClear);
+            editor->setShapeType(Editor::ShapeType(Editor::Pen + (i * 3) % 8));
+            const QPoint from(10 + (i * 37) % 330, 10 + (i * 53) % 230);
+            drag(*editor, from, from + QPoint(30 + i % 5 * 11, 25 + i % 4 * 9));
+        }
+
+        preferences_->setInt(KestrelPreferences::LineWidth, 5);
+        editor->setShapeType(tool);
+        // Out and back, growing and shrinking, past the image's edge and back.
+        const QVector<QPoint> path {{120, 90}, {180, 160}, {260, 230}, {150, 120},
+                                    {125, 95}, {60, 40},   {-30, -20}, {420, 320},
+                                    {390, 10}, {200, 150}, {121, 91},  {300, 280}};
+        press(*editor, path.first());
+        for (int i = 1; i < path.size(); ++i) {
+            move(*editor, path.at(i), i % 4 == 0);
+            if (i == 6 && interruption == "undo")
+                editor->undo();
+            if (i == 6 && interruption == "crop")
+                QVERIFY(QMetaObject::invokeMethod(editor.get(), "onCrop",
+                                                  Q_ARG(QRect, QRect(40, 30, 300, 200))));
+            QVERIFY2(editor->render(true).toImage() == plainRender(*editor),
+                     qPrintable(QString("after move %1").arg(i)));
+        }
+        release(*editor, path.last());
+        QCOMPARE(editor->render(true).toImage(), plainRender(*editor));
+    }
+
 private:
     std::unique_ptr<KestrelPreferences> preferences_;
-    QString capturePath_;
 };
 
 KESTREL_TEST(TestEditorTools)

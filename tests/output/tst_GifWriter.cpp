@@ -1,16 +1,64 @@
 #include "output/GifWriter.h"
 #include "support/TestEnvironment.h"
 #include "support/TestRegistry.h"
-#include "tests/output/GifTestSupport.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+#include <gif_lib.h>
 #include <memory>
 
 namespace {
+
+// What giflib's own decoder reads back from a GIF file of one frame.
+struct GifFacts
+{
+    QByteArray stamp;
+    QSize screen;
+    int loopCount = -1;
+    int delay = -1;
+    QImage frame;
+};
+
+GifFacts readGif(const QString &path)
+{
+    GifFacts facts;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        facts.stamp = file.read(6);
+    int error = 0;
+    GifFileType *gif = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
+    if (!gif)
+        return facts;
+    if (DGifSlurp(gif) == GIF_OK && gif->ImageCount == 1) {
+        const SavedImage &saved = gif->SavedImages[0];
+        facts.screen = QSize(gif->SWidth, gif->SHeight);
+        for (int i = 0; i + 1 < saved.ExtensionBlockCount; ++i) {
+            const ExtensionBlock &block = saved.ExtensionBlocks[i];
+            const ExtensionBlock &data = saved.ExtensionBlocks[i + 1];
+            if (block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11
+                && memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0 && data.ByteCount == 3)
+                facts.loopCount = data.Bytes[1] | (data.Bytes[2] << 8);
+        }
+        GraphicsControlBlock control {};
+        if (DGifSavedExtensionToGCB(gif, 0, &control) == GIF_OK)
+            facts.delay = control.DelayTime;
+        const ColorMapObject *map =
+                saved.ImageDesc.ColorMap ? saved.ImageDesc.ColorMap : gif->SColorMap;
+        facts.frame = QImage(saved.ImageDesc.Width, saved.ImageDesc.Height, QImage::Format_RGB32);
+        for (int y = 0; y < facts.frame.height(); ++y) {
+            for (int x = 0; x < facts.frame.width(); ++x) {
+                const GifColorType &c = map->Colors[saved.RasterBits[y * facts.frame.width() + x]];
+                facts.frame.setPixel(x, y, qRgb(c.Red, c.Green, c.Blue));
+            }
+        }
+    }
+    DGifCloseFile(gif, &error);
+    return facts;
+}
 
 // Flat colours in stripes that change every column and row, so a skewed row shows. They lie
 // on the fixed palette of the default colour reduction, so they come back unchanged.
@@ -75,14 +123,12 @@ private slots:
         writer.addFrame(stripes(size));
         const QString path = dir_->filePath("single.gif");
         QVERIFY(writer.save(path));
-
         const GifFacts gif = readGif(path);
-        QVERIFY(gif.ok);
         QCOMPARE(gif.stamp, QByteArray("GIF89a"));
         QCOMPARE(gif.screen, size);
         QCOMPARE(gif.loopCount, 0);
-        QCOMPARE(gif.delays, QVector<int> {100});
-        QCOMPARE(gif.frames.value(0), stripes(size).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(gif.delay, 100);
+        QCOMPARE(gif.frame, stripes(size).convertToFormat(QImage::Format_RGB32));
     }
 
     void failuresWriteNothing_data()

@@ -1,0 +1,400 @@
+#include "editor/DrawingArrowItem.h"
+#include "editor/DrawingCircleItem.h"
+#include "editor/DrawingHighlighterItem.h"
+#include "editor/DrawingLineItem.h"
+#include "editor/DrawingMosaicItem.h"
+#include "editor/DrawingRectItem.h"
+#include "editor/DrawingSpeechBalloonItem.h"
+#include "support/TestRegistry.h"
+#include "tests/editor/EditorTestSupport.h"
+
+#include <QTest>
+
+using namespace EditorTestSupport;
+
+namespace {
+
+using Points = QVector<QPoint>;
+using Values = QVector<int>;
+
+// An item of `kind` pressed at the first point, moved through the inner ones and released at
+// the last; red line of 3, green fill.
+std::unique_ptr<DrawingItem> drawn(const QString &kind, const Points &points, bool shift = false,
+                                   int penStyle = Qt::SolidLine)
+{
+    const QRectF image(-1000, -1000, 2000, 2000);
+    std::unique_ptr<DrawingItem> item;
+    if (kind == "line")
+        item = std::make_unique<DrawingLineItem>(nullptr, image);
+    else if (kind == "arrow")
+        item = std::make_unique<DrawingArrowItem>(nullptr, image);
+    else if (kind == "rect")
+        item = std::make_unique<DrawingRectItem>(nullptr, image);
+    else if (kind == "circle")
+        item = std::make_unique<DrawingCircleItem>(nullptr, image);
+    else if (kind == "pen")
+        item = std::make_unique<DrawingPenItem>(nullptr, image);
+    else if (kind == "highlighter")
+        item = std::make_unique<DrawingHighlighterItem>(nullptr, image);
+    else
+        item = std::make_unique<DrawingSpeechBalloonItem>(nullptr, image);
+    item->setStyle(Qt::red, Qt::green, 3, penStyle);
+    auto *mouse = dynamic_cast<DrawingInterface *>(item.get());
+    mouse->mousePress(points.first());
+    for (int i = 1; i + 1 < points.size(); ++i)
+        mouse->mouseMove(points[i - 1], points[i], shift);
+    mouse->mouseRelease(points[qMax(0, points.size() - 2)], points.last(), shift);
+    return item;
+}
+
+QPointF endOf(const DrawingItem *item)
+{
+    if (auto *line = dynamic_cast<const DrawingLineItem *>(item))
+        return line->endPoint();
+    return static_cast<const DrawingArrowItem *>(item)->endPoint();
+}
+
+// Blue = x, green = y, red = 200: a block's blue and green averages are the truncated
+// means of its x and y ranges.
+QImage coordinates(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(200, y, x));
+    }
+    return image;
+}
+
+} // namespace
+
+class TestDrawingItems : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void snapTo45_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QPoint>("expected");
+        // From (0, 0). The limits are sin and cos of 22.5° with four decimals: q = 0.382673
+        // is already diagonal and q = 0.923819 already vertical.
+        // clang-format off
+        QTest::newRow("shallow: horizontal")  << QPoint(100, 30)     << QPoint(100, 0);
+        QTest::newRow("middle: diagonal")     << QPoint(100, 80)     << QPoint(100, 100);
+        QTest::newRow("steep: vertical")      << QPoint(30, 100)     << QPoint(0, 100);
+        QTest::newRow("diagonal up-left")     << QPoint(-70, -50)    << QPoint(-70, -70);
+        QTest::newRow("just past horizontal") << QPoint(10000, 4142) << QPoint(10000, 10000);
+        QTest::newRow("just vertical")        << QPoint(4144, 10000) << QPoint(0, 10000);
+        // clang-format on
+    }
+    void snapTo45()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(QPoint, expected);
+        for (const QString kind : {"line", "arrow"}) {
+            QCOMPARE(endOf(drawn(kind, {{0, 0}, point}, true).get()), QPointF(expected));
+            QCOMPARE(endOf(drawn(kind, {{0, 0}, point}, false).get()), QPointF(point));
+        }
+    }
+
+    void dragRect_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<bool>("shift");
+        QTest::addColumn<QRectF>("expected");
+        // From (10, 10).
+        // clang-format off
+        QTest::newRow("up-left normalised") << QPoint(0, -10)  << false << QRectF(0, -10, 10, 20);
+        QTest::newRow("zero width is 1")    << QPoint(10, 50)  << false << QRectF(10, 10, 1, 40);
+        QTest::newRow("click is 1 x 1")     << QPoint(10, 10)  << false << QRectF(10, 10, 1, 1);
+        QTest::newRow("square down-right")  << QPoint(40, 20)  << true  << QRectF(10, 10, 10, 10);
+        QTest::newRow("square down-left")   << QPoint(-20, 40) << true  << QRectF(-20, 10, 30, 30);
+        QTest::newRow("square up-left")     << QPoint(0, -30)  << true  << QRectF(0, 0, 10, 10);
+        QTest::newRow("square up-right")    << QPoint(60, 5)   << true  << QRectF(10, 5, 5, 5);
+        QTest::newRow("square of a line")   << QPoint(10, 40)  << true  << QRectF(10, 10, 1, 1);
+        // clang-format on
+    }
+    void dragRect()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(bool, shift);
+        QFETCH(QRectF, expected);
+        for (const QString kind : {"rect", "circle", "balloon"}) {
+            auto item = drawn(kind, {{10, 10}, point}, shift);
+            QCOMPARE(item->rect(), expected);
+            QCOMPARE(item->boundingRect(), expected.adjusted(-4, -4, 4, 4)); // line width + 1
+        }
+    }
+
+    void hitShape_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<Points>("points");
+        QTest::addColumn<QPoint>("probe");
+        QTest::addColumn<int>("imageWidth"); // 100: cropped after drawing
+        QTest::addColumn<bool>("hit");
+        // clang-format off
+        QTest::newRow("line")               << "line"    << Points{{10, 10}, {110, 60}} << QPoint(60, 35)  << 200 << true;
+        QTest::newRow("line on image edge") << "line"    << Points{{0, 0}, {80, 0}}     << QPoint(40, 0)   << 200 << true;
+        QTest::newRow("line cropped off")   << "line"    << Points{{10, 10}, {190, 10}} << QPoint(150, 10) << 100 << false;
+        QTest::newRow("arrow shaft")        << "arrow"   << Points{{10, 60}, {150, 60}} << QPoint(80, 60)  << 200 << true;
+        QTest::newRow("arrow head wing")    << "arrow"   << Points{{10, 60}, {150, 60}} << QPoint(144, 53) << 200 << true;
+        QTest::newRow("beside arrow shaft") << "arrow"   << Points{{10, 60}, {150, 60}} << QPoint(80, 64)  << 200 << false;
+        QTest::newRow("steep arrow")        << "arrow"   << Points{{50, 10}, {55, 110}} << QPoint(52, 50)  << 200 << true;
+        QTest::newRow("arrow head cropped") << "arrow"   << Points{{10, 60}, {150, 60}} << QPoint(144, 53) << 100 << false;
+        QTest::newRow("circle corner")      << "circle"  << Points{{10, 10}, {90, 90}}  << QPoint(14, 14)  << 200 << false;
+        QTest::newRow("beside balloon tail") << "balloon" << Points{{0, 0}, {100, 100}} << QPoint(90, 95)  << 200 << true;
+        QTest::newRow("pen: box, off line") << "pen"     << Points{{10, 10}, {60, 60}}  << QPoint(55, 15)  << 200 << true;
+        QTest::newRow("pen: outside box")   << "pen"     << Points{{10, 10}, {60, 60}}  << QPoint(70, 15)  << 200 << false;
+        QTest::newRow("pen doubling back")  << "pen"     << Points{{10, 10}, {40, 40}, {10, 10}} << QPoint(30, 15) << 200 << true;
+        QTest::newRow("pen beyond image")   << "pen"     << Points{{150, 10}, {190, 40}} << QPoint(170, 20) << 100 << true;
+        QTest::newRow("pen click")          << "pen"     << Points{{20, 20}}            << QPoint(21, 21)  << 200 << true;
+        QTest::newRow("beside a pen click") << "pen"     << Points{{20, 20}}            << QPoint(23, 20)  << 200 << false;
+        // clang-format on
+    }
+    void hitShape()
+    {
+        QFETCH(QString, kind);
+        QFETCH(Points, points);
+        QFETCH(QPoint, probe);
+        QFETCH(int, imageWidth);
+        QFETCH(bool, hit);
+        auto item = drawn(kind, points);
+        item->onChangeSceneRect(QRectF(0, 0, imageWidth, 120));
+        // The eraser's probe: the 3 x 3 square round the pointer.
+        QCOMPARE(item->shape().intersects(QRectF(probe - QPoint(1, 1), QSizeF(3, 3))), hit);
+        const QRectF bounds = item->boundingRect();
+        QCOMPARE(bounds.intersected(QRectF(0, 0, imageWidth, 120)), bounds);
+    }
+
+    void balloonAndArrowHead()
+    {
+        const QPolygonF balloon({{10, 20},
+                                 {10, 100},
+                                 {35, 100},
+                                 {35, 120},
+                                 {60, 100},
+                                 {110, 100},
+                                 {110, 20},
+                                 {10, 20}});
+        QCOMPARE(DrawingSpeechBalloonItem::balloonPolygon(QRectF(10, 20, 100, 100)), balloon);
+
+        auto arrow = drawn("arrow", {{50, 100}, {50, 20}});
+        // Tip, the two base corners (either way round), tip again.
+        QPolygonF head = static_cast<DrawingArrowItem *>(arrow.get())->head();
+        QCOMPARE(head.size(), 4);
+        if (head[1].x() > head[2].x())
+            std::swap(head[1], head[2]);
+        QCOMPARE(head, QPolygonF({{50, 20}, {43, 27}, {57, 27}, {50, 20}}));
+        QCOMPARE(arrow->rect(), QRectF(41, 18, 18, 82)); // the head with a margin of 2
+    }
+
+    void paintedPixels_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QPoint>("probe");
+        QTest::addColumn<QColor>("expected");
+        // clang-format off
+        QTest::newRow("rect outline")    << "rect"    << QPoint(20, 60)  << QColor(Qt::red);
+        QTest::newRow("rect fill")       << "rect"    << QPoint(70, 60)  << QColor(Qt::green);
+        QTest::newRow("circle corner")   << "circle"  << QPoint(25, 25)  << QColor(Qt::white);
+        QTest::newRow("balloon tail")    << "balloon" << QPoint(50, 90)  << QColor(Qt::green);
+        QTest::newRow("beside the tail") << "balloon" << QPoint(100, 95) << QColor(Qt::white);
+        QTest::newRow("line")            << "line"    << QPoint(70, 60)  << QColor(Qt::red);
+        // clang-format on
+    }
+    void paintedPixels()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QPoint, probe);
+        QFETCH(QColor, expected);
+        auto item = drawn(kind, {{20, 20}, {120, 100}});
+        // Cropped to x < 100: nothing is painted right of it, where fill and outline would be.
+        item->onChangeSceneRect(QRectF(0, 0, 100, 120));
+        const QImage image = paintedOver(*item, filledImage(QSize(140, 120)));
+        QCOMPARE(image.pixelColor(probe), expected);
+        QCOMPARE(image.pixelColor(110, 60), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(120, 60), QColor(Qt::white));
+    }
+
+    void dashedArrowHasSolidHead()
+    {
+        auto item = drawn("arrow", {{10, 30}, {150, 30}}, false, Qt::DashLine);
+        const QImage image = paintedOver(*item, filledImage(QSize(180, 60)));
+        int gaps = 0;
+        for (int x = 12; x < 140; ++x)
+            gaps += image.pixelColor(x, 30) == Qt::white;
+        QVERIFY2(gaps > 5, "the shaft should be dashed");
+        // Inside the head, and along its back edge where a dashed outline would leave a gap.
+        for (int x = 144; x < 150; ++x) {
+            for (int y = 30 - (150 - x) + 2; y <= 30 + (150 - x) - 2; ++y)
+                QCOMPARE(image.pixelColor(x, y), QColor(Qt::red));
+        }
+        for (int y = 24; y <= 27; ++y)
+            QCOMPARE(image.pixelColor(142, y), QColor(Qt::red));
+    }
+
+    void penIsAlwaysSolidAndClipped()
+    {
+        auto item = drawn("pen", {{10, 20}, {100, 20}}, false, Qt::DashLine);
+        item->onChangeSceneRect(QRectF(0, 0, 80, 60));
+        const QImage image = paintedOver(*item, filledImage(QSize(120, 60)));
+        for (int x = 12; x < 100; ++x)
+            QCOMPARE(image.pixelColor(x, 20), x < 80 ? QColor(Qt::red) : QColor(Qt::white));
+    }
+
+    void highlighterDarkens_data()
+    {
+        QTest::addColumn<QColor>("below");
+        QTest::addColumn<QColor>("marker");
+        QTest::addColumn<Points>("points");
+        QTest::addColumn<QColor>("expected");
+        const QColor yellow(255, 255, 0);
+        const Points line = {{10, 30}, {60, 30}, {100, 30}};
+        const Points click = {{50, 30}}; // two one-point segments: a dot
+        // clang-format off
+        QTest::newRow("yellow over white") << QColor(Qt::white)     << yellow << line  << yellow;
+        QTest::newRow("yellow over black") << QColor(Qt::black)     << yellow << line  << QColor(Qt::black);
+        QTest::newRow("yellow over blue")  << QColor(0, 0, 255)     << yellow << line  << QColor(Qt::black);
+        QTest::newRow("per channel")       << QColor(100, 150, 200) << QColor(200, 100, 50) << line << QColor(100, 100, 50);
+        QTest::newRow("click over blue")   << QColor(0, 0, 255)     << yellow << click << QColor(Qt::black);
+        // clang-format on
+    }
+    void highlighterDarkens()
+    {
+        QFETCH(QColor, below);
+        QFETCH(QColor, marker);
+        QFETCH(Points, points);
+        QFETCH(QColor, expected);
+        auto item = drawn("highlighter", points);
+        item->setStyle(marker, Qt::white, 6, Qt::SolidLine);
+        const QImage once = paintedOver(*item, filledImage(QSize(120, 60), below));
+        QCOMPARE(once.pixelColor(50, 30), expected);
+        QCOMPARE(once.pixelColor(50, 10), below);
+        // The view paints the flattened image and the items again over it.
+        QCOMPARE(paintedOver(*item, once).pixelColor(50, 30), expected);
+    }
+
+    void growingItemStaysIndexed()
+    {
+        // A scene with the default index finds the item where it has grown to, mid-drag.
+        QGraphicsScene scene(0, 0, 200, 200);
+        auto *item = new DrawingRectItem(nullptr, scene.sceneRect());
+        item->mousePress(QPoint(10, 10));
+        scene.addItem(item);
+        QCOMPARE(scene.items(QRectF(0, 0, 20, 20), Qt::IntersectsItemBoundingRect).size(), 1);
+        item->mouseMove(QPoint(10, 10), QPoint(150, 150), false);
+        QCOMPARE(scene.items(QRectF(140, 140, 5, 5), Qt::IntersectsItemBoundingRect).size(), 1);
+    }
+
+    void mosaicBlockLayout_data()
+    {
+        QTest::addColumn<QRect>("region");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<Values>("averages"); // per column and, alike, per row
+        // clang-format off
+        QTest::newRow("10x10, block 4") << QRect(0, 0, 10, 10) << 4  << Values{1, 1, 1, 1, 5, 5, 5, 5, 8, 8};
+        QTest::newRow("block 6")        << QRect(0, 0, 10, 10) << 6  << Values{2, 2, 2, 2, 2, 2, 7, 7, 7, 7};
+        QTest::newRow("block 9")        << QRect(0, 0, 10, 10) << 9  << Values{4, 4, 4, 4, 4, 4, 4, 4, 4, 9};
+        QTest::newRow("block 20")       << QRect(0, 0, 12, 12) << 20 << Values(12, 5);
+        QTest::newRow("region offset")  << QRect(3, 3, 7, 7)   << 4  << Values{4, 4, 4, 4, 8, 8, 8};
+        QTest::newRow("one pixel")      << QRect(6, 6, 1, 1)   << 4  << Values{6};
+        // clang-format on
+    }
+    void mosaicBlockLayout()
+    {
+        QFETCH(QRect, region);
+        QFETCH(int, block);
+        QFETCH(Values, averages);
+        QImage target(region.size(), QImage::Format_RGB32);
+        DrawingMosaicItem::pixelate(coordinates(QSize(12, 12)), region, block, target);
+        for (int y = 0; y < region.height(); ++y) {
+            for (int x = 0; x < region.width(); ++x)
+                QCOMPARE(target.pixel(x, y), qRgb(200, averages[y], averages[x]));
+        }
+    }
+
+    void mosaicKeepsWhiteAndAlpha_data()
+    {
+        QTest::addColumn<int>("block");
+        // The largest sums a block can reach, for every strength and past them.
+        for (int block : {1, 4, 6, 9, 16, 17, 40})
+            QTest::addRow("block %d", block) << block;
+    }
+    void mosaicKeepsWhiteAndAlpha()
+    {
+        QFETCH(int, block);
+        QImage source(45, 45, QImage::Format_ARGB32);
+        for (int y = 0; y < 45; ++y) {
+            for (int x = 0; x < 45; ++x)
+                source.setPixel(x, y, qRgba(255, 255, 255, 255 - (x + 3 * y) % 7 * 40));
+        }
+        QImage target(source.size(), source.format());
+        DrawingMosaicItem::pixelate(source, source.rect(), block, target);
+        QCOMPARE(target, source);
+    }
+
+    void mosaicPaintedBlocks_data()
+    {
+        QTest::addColumn<QPoint>("press");
+        QTest::addColumn<QPoint>("release");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<QPoint>("probe");
+        QTest::addColumn<QPoint>("expected"); // blue and green of the painted pixel
+        // clang-format off
+        QTest::newRow("first block")          << QPoint(5, 5)   << QPoint(25, 20) << 4 << QPoint(5, 5)   << QPoint(6, 6);
+        QTest::newRow("narrow last block")    << QPoint(5, 5)   << QPoint(25, 20) << 4 << QPoint(24, 19) << QPoint(22, 18);
+        QTest::newRow("left of the area")     << QPoint(5, 5)   << QPoint(25, 20) << 4 << QPoint(4, 5)   << QPoint(4, 5);
+        QTest::newRow("block 9")              << QPoint(0, 0)   << QPoint(12, 12) << 9 << QPoint(7, 3)   << QPoint(4, 4);
+        QTest::newRow("past bottom-right")    << QPoint(30, 20) << QPoint(50, 40) << 4 << QPoint(39, 29) << QPoint(38, 28);
+        QTest::newRow("from beyond top-left") << QPoint(-5, -5) << QPoint(5, 5)   << 4 << QPoint(1, 2)   << QPoint(1, 1);
+        QTest::newRow("click")                << QPoint(7, 7)   << QPoint(7, 7)   << 4 << QPoint(7, 7)   << QPoint(7, 7);
+        QTest::newRow("block 0 means 1")      << QPoint(0, 0)   << QPoint(12, 12) << 0 << QPoint(7, 3)   << QPoint(7, 3);
+        // clang-format on
+    }
+    void mosaicPaintedBlocks()
+    {
+        QFETCH(QPoint, press);
+        QFETCH(QPoint, release);
+        QFETCH(int, block);
+        QFETCH(QPoint, probe);
+        QFETCH(QPoint, expected);
+        const QImage picture = coordinates(QSize(40, 30));
+        DrawingMosaicItem item(nullptr, picture.rect(), QPixmap::fromImage(picture));
+        item.setBlockSize(block);
+        item.mousePress(press);
+        item.mouseMove(press, (press + release) / 2, false);
+        item.mouseRelease((press + release) / 2, release, false);
+        QCOMPARE(paintedOver(item, picture).pixelColor(probe),
+                 QColor(200, expected.y(), expected.x()));
+    }
+
+    void mosaicReleaseKeepsOnlyTheRegion()
+    {
+        // The Editor hands over a flattened picture made for this item alone.
+        const QImage picture = coordinates(QSize(64, 48));
+        DrawingMosaicItem item(nullptr, picture.rect(), QPixmap::fromImage(picture));
+        QVERIFY(!picture.isDetached());
+        item.setBlockSize(6);
+        item.mousePress(QPoint(10, 10));
+        item.mouseMove(QPoint(10, 10), QPoint(40, 30), false);
+        const QImage whileDragging = item.mosaic();
+        const QColor block(200, 12, 24); // x 22..27, y 10..15
+        QVERIFY2(paintedOver(item, picture).pixelColor(22, 10) != block,
+                 "a blue outline marks the area while dragging");
+
+        item.mouseRelease(QPoint(40, 30), QPoint(40, 30), false);
+        QVERIFY2(picture.isDetached(), "the released mosaic still holds the whole picture");
+        QCOMPARE(item.mosaic(), whileDragging);
+        QCOMPARE(item.mosaicRect(), QRect(10, 10, 30, 20));
+        // A later crop clips it like every item.
+        item.onChangeSceneRect(QRectF(0, 0, 25, 48));
+        const QImage cropped = paintedOver(item, filledImage(picture.size(), Qt::black));
+        QCOMPARE(cropped.pixelColor(22, 10), block);
+        QCOMPARE(cropped.pixelColor(26, 12), QColor(Qt::black));
+    }
+};
+
+KESTREL_TEST(TestDrawingItems)
+#include "tst_DrawingItems.moc"
