@@ -13,41 +13,24 @@
 // Mouse input, captures and pixels for tests of the drawing items and the Editor.
 namespace EditorTestSupport {
 
-inline void sendMouse(Editor &editor, QEvent::Type type, const QPoint &point,
-                      Qt::MouseButton button, Qt::MouseButtons buttons, bool shift = false)
+// A left-button press, move with the button held, or release at `point`.
+inline void mouse(Editor &editor, QEvent::Type type, const QPoint &point, bool shift = false)
 {
     QGraphicsSceneMouseEvent event(type);
     event.setScenePos(point);
-    event.setButton(button);
-    event.setButtons(buttons);
+    event.setButton(type == QEvent::GraphicsSceneMouseMove ? Qt::NoButton : Qt::LeftButton);
+    event.setButtons(type == QEvent::GraphicsSceneMouseRelease ? Qt::NoButton : Qt::LeftButton);
     event.setModifiers(shift ? Qt::ShiftModifier : Qt::NoModifier);
     QCoreApplication::sendEvent(&editor, &event);
 }
 
-inline void press(Editor &editor, const QPoint &point)
+// One stroke of the current tool in `steps` even moves; a click when `from` is `to`.
+inline void drag(Editor &editor, const QPoint &from, const QPoint &to, int steps = 2)
 {
-    sendMouse(editor, QEvent::GraphicsSceneMousePress, point, Qt::LeftButton, Qt::LeftButton);
-}
-
-inline void move(Editor &editor, const QPoint &point, bool shift = false)
-{
-    sendMouse(editor, QEvent::GraphicsSceneMouseMove, point, Qt::NoButton, Qt::LeftButton, shift);
-}
-
-inline void release(Editor &editor, const QPoint &point)
-{
-    sendMouse(editor, QEvent::GraphicsSceneMouseRelease, point, Qt::LeftButton, Qt::NoButton);
-}
-
-// One stroke of the current tool through the midpoint; a click when `from` is `to`.
-inline void drag(Editor &editor, const QPoint &from, const QPoint &to)
-{
-    press(editor, from);
-    if (from != to) {
-        move(editor, (from + to) / 2);
-        move(editor, to);
-    }
-    release(editor, to);
+    mouse(editor, QEvent::GraphicsSceneMousePress, from);
+    for (int i = 1; from != to && i <= steps; ++i)
+        mouse(editor, QEvent::GraphicsSceneMouseMove, from + (to - from) * i / steps);
+    mouse(editor, QEvent::GraphicsSceneMouseRelease, to);
 }
 
 // A capture whose pixels differ from place to place.

@@ -18,11 +18,11 @@ using Points = QVector<QPoint>;
 using Values = QVector<int>;
 
 // An item of `kind` pressed at the first point, moved through the inner ones and released at
-// the last; red line of 3, green fill.
+// the last; yellow line of 3, green fill.
 std::unique_ptr<DrawingItem> drawn(const QString &kind, const Points &points, bool shift = false,
                                    int penStyle = Qt::SolidLine)
 {
-    const QRectF image(-1000, -1000, 2000, 2000);
+    const QRectF image(-20000, -20000, 40000, 40000);
     std::unique_ptr<DrawingItem> item;
     if (kind == "line")
         item = std::make_unique<DrawingLineItem>(nullptr, image);
@@ -38,20 +38,13 @@ std::unique_ptr<DrawingItem> drawn(const QString &kind, const Points &points, bo
         item = std::make_unique<DrawingHighlighterItem>(nullptr, image);
     else
         item = std::make_unique<DrawingSpeechBalloonItem>(nullptr, image);
-    item->setStyle(Qt::red, Qt::green, 3, penStyle);
+    item->setStyle(QColor(255, 255, 0), Qt::green, 3, penStyle);
     auto *mouse = dynamic_cast<DrawingInterface *>(item.get());
     mouse->mousePress(points.first());
     for (int i = 1; i + 1 < points.size(); ++i)
         mouse->mouseMove(points[i - 1], points[i], shift);
     mouse->mouseRelease(points[qMax(0, points.size() - 2)], points.last(), shift);
     return item;
-}
-
-QPointF endOf(const DrawingItem *item)
-{
-    if (auto *line = dynamic_cast<const DrawingLineItem *>(item))
-        return line->endPoint();
-    return static_cast<const DrawingArrowItem *>(item)->endPoint();
 }
 
 // Blue = x, green = y, red = 200: a block's blue and green averages are the truncated
@@ -73,55 +66,41 @@ class TestDrawingItems : public QObject
     Q_OBJECT
 
 private slots:
-    void snapTo45_data()
+    void dragGeometry_data()
     {
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<QPoint>("expected");
-        // From (0, 0). The limits are sin and cos of 22.5° with four decimals: q = 0.382673
-        // is already diagonal and q = 0.923819 already vertical.
-        // clang-format off
-        QTest::newRow("shallow: horizontal")  << QPoint(100, 30)     << QPoint(100, 0);
-        QTest::newRow("middle: diagonal")     << QPoint(100, 80)     << QPoint(100, 100);
-        QTest::newRow("steep: vertical")      << QPoint(30, 100)     << QPoint(0, 100);
-        QTest::newRow("diagonal up-left")     << QPoint(-70, -50)    << QPoint(-70, -70);
-        QTest::newRow("just past horizontal") << QPoint(10000, 4142) << QPoint(10000, 10000);
-        QTest::newRow("just vertical")        << QPoint(4144, 10000) << QPoint(0, 10000);
-        // clang-format on
-    }
-    void snapTo45()
-    {
-        QFETCH(QPoint, point);
-        QFETCH(QPoint, expected);
-        for (const QString kind : {"line", "arrow"}) {
-            QCOMPARE(endOf(drawn(kind, {{0, 0}, point}, true).get()), QPointF(expected));
-            QCOMPARE(endOf(drawn(kind, {{0, 0}, point}, false).get()), QPointF(point));
-        }
-    }
-
-    void dragRect_data()
-    {
+        QTest::addColumn<QString>("kinds");
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<bool>("shift");
         QTest::addColumn<QRectF>("expected");
-        // From (10, 10).
+        // From (0, 0). The snapping limits are sin and cos of 22.5° with four decimals:
+        // q = 0.382673 is already diagonal and q = 0.923819 already vertical.
+        const QString boxes = "rect circle balloon";
         // clang-format off
-        QTest::newRow("up-left normalised") << QPoint(0, -10)  << false << QRectF(0, -10, 10, 20);
-        QTest::newRow("zero width is 1")    << QPoint(10, 50)  << false << QRectF(10, 10, 1, 40);
-        QTest::newRow("click is 1 x 1")     << QPoint(10, 10)  << false << QRectF(10, 10, 1, 1);
-        QTest::newRow("square down-right")  << QPoint(40, 20)  << true  << QRectF(10, 10, 10, 10);
-        QTest::newRow("square down-left")   << QPoint(-20, 40) << true  << QRectF(-20, 10, 30, 30);
-        QTest::newRow("square up-left")     << QPoint(0, -30)  << true  << QRectF(0, 0, 10, 10);
-        QTest::newRow("square up-right")    << QPoint(60, 5)   << true  << QRectF(10, 5, 5, 5);
-        QTest::newRow("square of a line")   << QPoint(10, 40)  << true  << QRectF(10, 10, 1, 1);
+        QTest::newRow("line not snapped")     << "line" << QPoint(100, 30)     << false << QRectF(0, 0, 100, 30);
+        QTest::newRow("shallow: horizontal")  << "line" << QPoint(100, 30)     << true  << QRectF(0, 0, 100, 0);
+        QTest::newRow("middle: diagonal")     << "line" << QPoint(100, 80)     << true  << QRectF(0, 0, 100, 100);
+        QTest::newRow("steep: vertical")      << "line" << QPoint(30, 100)     << true  << QRectF(0, 0, 0, 100);
+        QTest::newRow("diagonal up-left")     << "line" << QPoint(-70, -50)    << true  << QRectF(-70, -70, 70, 70);
+        QTest::newRow("just past horizontal") << "line" << QPoint(10000, 4142) << true  << QRectF(0, 0, 10000, 10000);
+        QTest::newRow("just vertical")        << "line" << QPoint(4144, 10000) << true  << QRectF(0, 0, 0, 10000);
+        QTest::newRow("up-left normalised")   << boxes  << QPoint(-10, -20)    << false << QRectF(-10, -20, 10, 20);
+        QTest::newRow("zero width is 1")      << boxes  << QPoint(0, 40)       << false << QRectF(0, 0, 1, 40);
+        QTest::newRow("click is 1 x 1")       << boxes  << QPoint(0, 0)        << false << QRectF(0, 0, 1, 1);
+        QTest::newRow("square down-right")    << boxes  << QPoint(30, 10)      << true  << QRectF(0, 0, 10, 10);
+        QTest::newRow("square down-left")     << boxes  << QPoint(-30, 30)     << true  << QRectF(-30, 0, 30, 30);
+        QTest::newRow("square up-left")       << boxes  << QPoint(-10, -40)    << true  << QRectF(-10, -10, 10, 10);
+        QTest::newRow("square up-right")      << boxes  << QPoint(50, -5)      << true  << QRectF(0, -5, 5, 5);
+        QTest::newRow("square of a line")     << boxes  << QPoint(0, 30)       << true  << QRectF(0, 0, 1, 1);
         // clang-format on
     }
-    void dragRect()
+    void dragGeometry()
     {
+        QFETCH(QString, kinds);
         QFETCH(QPoint, point);
         QFETCH(bool, shift);
         QFETCH(QRectF, expected);
-        for (const QString kind : {"rect", "circle", "balloon"}) {
-            auto item = drawn(kind, {{10, 10}, point}, shift);
+        for (const QString &kind : kinds.split(' ')) {
+            auto item = drawn(kind, {{0, 0}, point}, shift);
             QCOMPARE(item->rect(), expected);
             QCOMPARE(item->boundingRect(), expected.adjusted(-4, -4, 4, 4)); // line width + 1
         }
@@ -193,99 +172,55 @@ private slots:
     void paintedPixels_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QPoint>("probe");
+        QTest::addColumn<Points>("points");
+        QTest::addColumn<int>("penStyle");
+        QTest::addColumn<QColor>("below");
+        QTest::addColumn<QRect>("area"); // where every pixel is `expected`
         QTest::addColumn<QColor>("expected");
+        const Points box = {{20, 20}, {120, 100}};
+        const Points stroke = {{10, 30}, {60, 30}, {130, 30}};
+        const QColor white(Qt::white), yellow(255, 255, 0), blue(0, 0, 255), black(Qt::black);
+        const int solid = Qt::SolidLine;
+        // All are cropped to x < 100 after drawing.
         // clang-format off
-        QTest::newRow("rect outline")    << "rect"    << QPoint(20, 60)  << QColor(Qt::red);
-        QTest::newRow("rect fill")       << "rect"    << QPoint(70, 60)  << QColor(Qt::green);
-        QTest::newRow("circle corner")   << "circle"  << QPoint(25, 25)  << QColor(Qt::white);
-        QTest::newRow("balloon tail")    << "balloon" << QPoint(50, 90)  << QColor(Qt::green);
-        QTest::newRow("beside the tail") << "balloon" << QPoint(100, 95) << QColor(Qt::white);
-        QTest::newRow("line")            << "line"    << QPoint(70, 60)  << QColor(Qt::red);
+        QTest::newRow("rect outline")       << "rect"    << box << solid << white << QRect(20, 40, 1, 40) << yellow;
+        QTest::newRow("rect fill")          << "rect"    << box << solid << white << QRect(30, 30, 60, 60) << QColor(Qt::green);
+        QTest::newRow("rect cropped")       << "rect"    << box << solid << white << QRect(101, 20, 30, 80) << white;
+        QTest::newRow("circle corner")      << "circle"  << box << solid << white << QRect(25, 25, 1, 1) << white;
+        QTest::newRow("balloon tail")       << "balloon" << box << solid << white << QRect(50, 90, 1, 1) << QColor(Qt::green);
+        QTest::newRow("beside the tail")    << "balloon" << box << solid << white << QRect(90, 95, 1, 1) << white;
+        QTest::newRow("line")               << "line"    << box << solid << white << QRect(70, 60, 1, 1) << yellow;
+        QTest::newRow("dashed arrow: gap")  << "arrow" << Points{{10, 30}, {90, 30}} << int(Qt::DashLine) << white << QRect(24, 30, 2, 1) << white;
+        QTest::newRow("dashed arrow: solid head") << "arrow" << Points{{10, 30}, {90, 30}} << int(Qt::DashLine) << white << QRect(84, 28, 3, 5) << yellow;
+        QTest::newRow("head's back edge")   << "arrow" << Points{{10, 30}, {90, 30}} << int(Qt::DashLine) << white << QRect(82, 24, 1, 4) << yellow;
+        QTest::newRow("dashed pen: solid")  << "pen"         << stroke << int(Qt::DashLine) << white << QRect(12, 30, 87, 1) << yellow;
+        QTest::newRow("pen cropped")        << "pen"         << stroke << solid << white << QRect(101, 30, 30, 1) << white;
+        QTest::newRow("highlighter: white") << "highlighter" << stroke << solid << white << QRect(12, 30, 87, 1) << yellow;
+        QTest::newRow("highlighter: black") << "highlighter" << stroke << solid << black << QRect(12, 30, 87, 1) << black;
+        QTest::newRow("highlighter: blue")  << "highlighter" << stroke << solid << blue  << QRect(12, 30, 87, 1) << black;
+        QTest::newRow("darker per channel") << "highlighter" << stroke << solid << QColor(100, 150, 200) << QRect(50, 30, 1, 1) << QColor(100, 150, 0);
+        QTest::newRow("highlighter dot")    << "highlighter" << Points{{50, 30}} << solid << blue << QRect(50, 30, 1, 1) << black;
+        QTest::newRow("beside the stroke")  << "highlighter" << stroke << solid << blue << QRect(12, 10, 87, 1) << blue;
         // clang-format on
     }
     void paintedPixels()
     {
         QFETCH(QString, kind);
-        QFETCH(QPoint, probe);
-        QFETCH(QColor, expected);
-        auto item = drawn(kind, {{20, 20}, {120, 100}});
-        // Cropped to x < 100: nothing is painted right of it, where fill and outline would be.
-        item->onChangeSceneRect(QRectF(0, 0, 100, 120));
-        const QImage image = paintedOver(*item, filledImage(QSize(140, 120)));
-        QCOMPARE(image.pixelColor(probe), expected);
-        QCOMPARE(image.pixelColor(110, 60), QColor(Qt::white));
-        QCOMPARE(image.pixelColor(120, 60), QColor(Qt::white));
-    }
-
-    void dashedArrowHasSolidHead()
-    {
-        auto item = drawn("arrow", {{10, 30}, {150, 30}}, false, Qt::DashLine);
-        const QImage image = paintedOver(*item, filledImage(QSize(180, 60)));
-        int gaps = 0;
-        for (int x = 12; x < 140; ++x)
-            gaps += image.pixelColor(x, 30) == Qt::white;
-        QVERIFY2(gaps > 5, "the shaft should be dashed");
-        // Inside the head, and along its back edge where a dashed outline would leave a gap.
-        for (int x = 144; x < 150; ++x) {
-            for (int y = 30 - (150 - x) + 2; y <= 30 + (150 - x) - 2; ++y)
-                QCOMPARE(image.pixelColor(x, y), QColor(Qt::red));
-        }
-        for (int y = 24; y <= 27; ++y)
-            QCOMPARE(image.pixelColor(142, y), QColor(Qt::red));
-    }
-
-    void penIsAlwaysSolidAndClipped()
-    {
-        auto item = drawn("pen", {{10, 20}, {100, 20}}, false, Qt::DashLine);
-        item->onChangeSceneRect(QRectF(0, 0, 80, 60));
-        const QImage image = paintedOver(*item, filledImage(QSize(120, 60)));
-        for (int x = 12; x < 100; ++x)
-            QCOMPARE(image.pixelColor(x, 20), x < 80 ? QColor(Qt::red) : QColor(Qt::white));
-    }
-
-    void highlighterDarkens_data()
-    {
-        QTest::addColumn<QColor>("below");
-        QTest::addColumn<QColor>("marker");
-        QTest::addColumn<Points>("points");
-        QTest::addColumn<QColor>("expected");
-        const QColor yellow(255, 255, 0);
-        const Points line = {{10, 30}, {60, 30}, {100, 30}};
-        const Points click = {{50, 30}}; // two one-point segments: a dot
-        // clang-format off
-        QTest::newRow("yellow over white") << QColor(Qt::white)     << yellow << line  << yellow;
-        QTest::newRow("yellow over black") << QColor(Qt::black)     << yellow << line  << QColor(Qt::black);
-        QTest::newRow("yellow over blue")  << QColor(0, 0, 255)     << yellow << line  << QColor(Qt::black);
-        QTest::newRow("per channel")       << QColor(100, 150, 200) << QColor(200, 100, 50) << line << QColor(100, 100, 50);
-        QTest::newRow("click over blue")   << QColor(0, 0, 255)     << yellow << click << QColor(Qt::black);
-        // clang-format on
-    }
-    void highlighterDarkens()
-    {
-        QFETCH(QColor, below);
-        QFETCH(QColor, marker);
         QFETCH(Points, points);
+        QFETCH(int, penStyle);
+        QFETCH(QColor, below);
+        QFETCH(QRect, area);
         QFETCH(QColor, expected);
-        auto item = drawn("highlighter", points);
-        item->setStyle(marker, Qt::white, 6, Qt::SolidLine);
-        const QImage once = paintedOver(*item, filledImage(QSize(120, 60), below));
-        QCOMPARE(once.pixelColor(50, 30), expected);
-        QCOMPARE(once.pixelColor(50, 10), below);
-        // The view paints the flattened image and the items again over it.
-        QCOMPARE(paintedOver(*item, once).pixelColor(50, 30), expected);
-    }
-
-    void growingItemStaysIndexed()
-    {
-        // A scene with the default index finds the item where it has grown to, mid-drag.
-        QGraphicsScene scene(0, 0, 200, 200);
-        auto *item = new DrawingRectItem(nullptr, scene.sceneRect());
-        item->mousePress(QPoint(10, 10));
-        scene.addItem(item);
-        QCOMPARE(scene.items(QRectF(0, 0, 20, 20), Qt::IntersectsItemBoundingRect).size(), 1);
-        item->mouseMove(QPoint(10, 10), QPoint(150, 150), false);
-        QCOMPARE(scene.items(QRectF(140, 140, 5, 5), Qt::IntersectsItemBoundingRect).size(), 1);
+        auto item = drawn(kind, points, false, penStyle);
+        item->onChangeSceneRect(QRectF(0, 0, 100, 120));
+        const QImage once = paintedOver(*item, filledImage(QSize(140, 120), below));
+        // The view paints the items again over the flattened picture.
+        for (const QImage &image : {once, paintedOver(*item, once)}) {
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x)
+                    QCOMPARE(image.pixelColor(x, y), expected);
+            }
+        }
     }
 
     void mosaicBlockLayout_data()

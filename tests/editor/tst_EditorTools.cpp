@@ -12,17 +12,6 @@ using namespace EditorTestSupport;
 
 Q_DECLARE_METATYPE(Editor::ShapeType)
 
-namespace {
-
-const QColor kHalfGreen(0, 255, 0, 0x80);
-const QColor kYellow(255, 255, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kFaintRed(255, 0, 0, 100);
-const QColor kNone(0, 0, 0, 0);
-const QColor kClear(Qt::transparent);
-
-} // namespace
-
 class TestEditorTools : public QObject
 {
     Q_OBJECT
@@ -40,32 +29,26 @@ private slots:
     {
         QTest::addColumn<bool>("withStore");
         QTest::addColumn<Editor::ShapeType>("tool");
-        QTest::addColumn<QColor>("lineColor");
-        QTest::addColumn<QColor>("fillColor");
-        QTest::addColumn<int>("lineWidth");
-        QTest::addColumn<int>("penStyle");
+        QTest::addColumn<QString>("style"); // line colour, fill colour, width, pen style
         // clang-format off
-        QTest::newRow("pen without store")    << false << Editor::Pen    << QColor(Qt::red) << kNone << 3 << int(Qt::SolidLine);
-        QTest::newRow("mosaic without store") << false << Editor::Mosaic << kClear << kClear << 1 << int(Qt::SolidLine);
-        QTest::newRow("pen: no stored fill or style") << true << Editor::Pen << kHalfGreen << kNone << 7 << int(Qt::SolidLine);
-        QTest::newRow("highlighter's own colour") << true << Editor::Highlighter << kYellow << kNone << 7 << int(Qt::SolidLine);
-        QTest::newRow("arrow")                << true  << Editor::Arrow  << kBlue << kFaintRed << 7 << int(Qt::DotLine);
-        QTest::newRow("speech balloon")       << true  << Editor::SpeechBalloon << kBlue << kFaintRed << 7 << int(Qt::DotLine);
-        QTest::newRow("mosaic: no figure settings") << true << Editor::Mosaic << kClear << kClear << 1 << int(Qt::SolidLine);
+        QTest::newRow("pen without store")    << false << Editor::Pen         << "#ffff0000 #00000000 3 1";
+        QTest::newRow("mosaic without store") << false << Editor::Mosaic      << "#00000000 #00000000 1 1";
+        QTest::newRow("pen: no stored fill or style") << true << Editor::Pen  << "#8000ff00 #00000000 7 1";
+        QTest::newRow("highlighter's colour") << true  << Editor::Highlighter << "#ffffff00 #00000000 7 1";
+        QTest::newRow("arrow")                << true  << Editor::Arrow       << "#ff0000ff #64ff0000 7 3";
+        QTest::newRow("speech balloon")       << true  << Editor::SpeechBalloon << "#ff0000ff #64ff0000 7 3";
+        QTest::newRow("mosaic: no figure settings") << true << Editor::Mosaic << "#00000000 #00000000 1 1";
         // clang-format on
     }
     void factoryReadsTheStore()
     {
         QFETCH(bool, withStore);
         QFETCH(Editor::ShapeType, tool);
-        QFETCH(QColor, lineColor);
-        QFETCH(QColor, fillColor);
-        QFETCH(int, lineWidth);
-        QFETCH(int, penStyle);
-        preferences_->setColor(KestrelPreferences::PenColor, kHalfGreen);
-        preferences_->setColor(KestrelPreferences::HighlighterColor, kYellow);
-        preferences_->setColor(KestrelPreferences::FigureLineColor, kBlue);
-        preferences_->setColor(KestrelPreferences::FigureFillColor, kFaintRed);
+        QFETCH(QString, style);
+        preferences_->setColor(KestrelPreferences::PenColor, QColor(0, 255, 0, 0x80));
+        preferences_->setColor(KestrelPreferences::HighlighterColor, QColor(255, 255, 0));
+        preferences_->setColor(KestrelPreferences::FigureLineColor, QColor(0, 0, 255));
+        preferences_->setColor(KestrelPreferences::FigureFillColor, QColor(255, 0, 0, 100));
         preferences_->setInt(KestrelPreferences::LineWidth, 7);
         preferences_->setInt(KestrelPreferences::FigureLineType, Qt::DotLine);
         preferences_->setInt(KestrelPreferences::MosaicStrength, 9);
@@ -77,11 +60,12 @@ private slots:
 
         QCOMPARE(editor->undoList().size(), 1);
         auto *item = dynamic_cast<DrawingItem *>(editor->undoList().first());
-        QVERIFY(item);
-        QCOMPARE(item->lineColor(), lineColor);
-        QCOMPARE(item->fillColor(), fillColor);
-        QCOMPARE(item->lineWidth(), lineWidth);
-        QCOMPARE(item->penStyle(), penStyle);
+        QCOMPARE(QString("%1 %2 %3 %4")
+                         .arg(item->lineColor().name(QColor::HexArgb),
+                              item->fillColor().name(QColor::HexArgb))
+                         .arg(item->lineWidth())
+                         .arg(item->penStyle()),
+                 style);
         QCOMPARE(item->sceneRect(), QRectF(0, 0, 300, 200));
         if (auto *mosaic = dynamic_cast<DrawingMosaicItem *>(item))
             QCOMPARE(mosaic->blockSize(), withStore ? 9 : 6);
@@ -160,7 +144,7 @@ private slots:
             preferences_->setInt(KestrelPreferences::FigureLineType, 1 + i % 3);
             preferences_->setInt(KestrelPreferences::LineWidth, 1 + i % 6);
             preferences_->setColor(KestrelPreferences::FigureFillColor,
-                                   i % 2 ? QColor(0, 0, 200, 90) : kClear);
+                                   i % 2 ? QColor(0, 0, 200, 90) : QColor(Qt::transparent));
             editor->setShapeType(Editor::ShapeType(Editor::Pen + (i * 3) % 8));
             const QPoint from(10 + (i * 37) % 330, 10 + (i * 53) % 230);
             drag(*editor, from, from + QPoint(30 + i % 5 * 11, 25 + i % 4 * 9));
@@ -172,9 +156,9 @@ private slots:
         const QVector<QPoint> path {{120, 90}, {180, 160}, {260, 230}, {150, 120},
                                     {125, 95}, {60, 40},   {-30, -20}, {420, 320},
                                     {390, 10}, {200, 150}, {121, 91},  {300, 280}};
-        press(*editor, path.first());
+        mouse(*editor, QEvent::GraphicsSceneMousePress, path.first());
         for (int i = 1; i < path.size(); ++i) {
-            move(*editor, path.at(i), i % 4 == 0);
+            mouse(*editor, QEvent::GraphicsSceneMouseMove, path.at(i), i % 4 == 0);
             if (i == 6 && interruption == "undo")
                 editor->undo();
             if (i == 6 && interruption == "crop")
@@ -183,7 +167,7 @@ private slots:
             QVERIFY2(editor->render(true).toImage() == plainRender(*editor),
                      qPrintable(QString("after move %1").arg(i)));
         }
-        release(*editor, path.last());
+        mouse(*editor, QEvent::GraphicsSceneMouseRelease, path.last());
         QCOMPARE(editor->render(true).toImage(), plainRender(*editor));
     }
 

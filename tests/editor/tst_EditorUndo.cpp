@@ -41,7 +41,8 @@ public:
             return "dead=" + dead_.join(',');
         } else if (isTool && !points.isEmpty()) {
             editor_->setShapeType(Editor::ShapeType(tool));
-            stroke(points.first(), points.last());
+            // Twenty small moves, so the eraser meets every item on its way.
+            drag(*editor_, points.first(), points.last(), 20);
             nameNewest(name);
         } else {
             return "unknown step " + step;
@@ -50,15 +51,6 @@ public:
     }
 
 private:
-    // A click on one point, else twenty small moves, so the eraser meets all on its way.
-    void stroke(const QPoint &from, const QPoint &to)
-    {
-        press(*editor_, from);
-        for (int i = 1; from != to && i <= 20; ++i)
-            move(*editor_, from + (to - from) * i / 20);
-        release(*editor_, to);
-    }
-
     void nameNewest(const QString &name)
     {
         QGraphicsItem *item = editor_->undoList().value(editor_->undoList().size() - 1);
