@@ -33,13 +33,14 @@ inline void drag(Editor &editor, const QPoint &from, const QPoint &to, int steps
     mouse(editor, QEvent::GraphicsSceneMouseRelease, to);
 }
 
-// A capture whose pixels differ from place to place.
+// Blue = x, green = y, red = 200 (modulo 256): a mosaic block's blue and green averages are
+// the truncated means of its x and y ranges.
 inline QImage gradientCapture(const QSize &size)
 {
-    QImage image(size, QImage::Format_ARGB32);
+    QImage image(size, QImage::Format_RGB32);
     for (int y = 0; y < size.height(); ++y) {
         for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, ((x + y) * 3) % 256));
+            image.setPixel(x, y, qRgb(200, y % 256, x % 256));
     }
     return image;
 }

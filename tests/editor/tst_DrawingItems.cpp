@@ -47,18 +47,6 @@ std::unique_ptr<DrawingItem> drawn(const QString &kind, const Points &points, bo
     return item;
 }
 
-// Blue = x, green = y, red = 200: a block's blue and green averages are the truncated
-// means of its x and y ranges.
-QImage coordinates(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb(200, y, x));
-    }
-    return image;
-}
-
 } // namespace
 
 class TestDrawingItems : public QObject
@@ -235,6 +223,8 @@ private slots:
         QTest::newRow("block 20")       << QRect(0, 0, 12, 12) << 20 << Values(12, 5);
         QTest::newRow("region offset")  << QRect(3, 3, 7, 7)   << 4  << Values{4, 4, 4, 4, 8, 8, 8};
         QTest::newRow("one pixel")      << QRect(6, 6, 1, 1)   << 4  << Values{6};
+        QTest::newRow("block 16")       << QRect(0, 0, 12, 12) << 16 << Values(12, 5);
+        QTest::newRow("block 17")       << QRect(0, 0, 12, 12) << 17 << Values(12, 5);
         // clang-format on
     }
     void mosaicBlockLayout()
@@ -243,31 +233,20 @@ private slots:
         QFETCH(int, block);
         QFETCH(Values, averages);
         QImage target(region.size(), QImage::Format_RGB32);
-        DrawingMosaicItem::pixelate(coordinates(QSize(12, 12)), region, block, target);
+        DrawingMosaicItem::pixelate(gradientCapture(QSize(12, 12)), region, block, target);
         for (int y = 0; y < region.height(); ++y) {
             for (int x = 0; x < region.width(); ++x)
                 QCOMPARE(target.pixel(x, y), qRgb(200, averages[y], averages[x]));
         }
-    }
-
-    void mosaicKeepsWhiteAndAlpha_data()
-    {
-        QTest::addColumn<int>("block");
-        // The largest sums a block can reach, for every strength and past them.
-        for (int block : {1, 4, 6, 9, 16, 17, 40})
-            QTest::addRow("block %d", block) << block;
-    }
-    void mosaicKeepsWhiteAndAlpha()
-    {
-        QFETCH(int, block);
-        QImage source(45, 45, QImage::Format_ARGB32);
+        // The largest sums a block can reach; the alpha byte stays each pixel's own.
+        QImage white(45, 45, QImage::Format_ARGB32);
         for (int y = 0; y < 45; ++y) {
             for (int x = 0; x < 45; ++x)
-                source.setPixel(x, y, qRgba(255, 255, 255, 255 - (x + 3 * y) % 7 * 40));
+                white.setPixel(x, y, qRgba(255, 255, 255, 255 - (x + 3 * y) % 7 * 40));
         }
-        QImage target(source.size(), source.format());
-        DrawingMosaicItem::pixelate(source, source.rect(), block, target);
-        QCOMPARE(target, source);
+        QImage pixelated(white.size(), white.format());
+        DrawingMosaicItem::pixelate(white, white.rect(), block, pixelated);
+        QCOMPARE(pixelated, white);
     }
 
     void mosaicPaintedBlocks_data()
@@ -295,7 +274,7 @@ private slots:
         QFETCH(int, block);
         QFETCH(QPoint, probe);
         QFETCH(QPoint, expected);
-        const QImage picture = coordinates(QSize(40, 30));
+        const QImage picture = gradientCapture(QSize(40, 30));
         DrawingMosaicItem item(nullptr, picture.rect(), QPixmap::fromImage(picture));
         item.setBlockSize(block);
         item.mousePress(press);
@@ -308,7 +287,7 @@ private slots:
     void mosaicReleaseKeepsOnlyTheRegion()
     {
         // The Editor hands over a flattened picture made for this item alone.
-        const QImage picture = coordinates(QSize(64, 48));
+        const QImage picture = gradientCapture(QSize(64, 48));
         DrawingMosaicItem item(nullptr, picture.rect(), QPixmap::fromImage(picture));
         QVERIFY(!picture.isDetached());
         item.setBlockSize(6);

@@ -13,48 +13,35 @@
 
 namespace {
 
-// What giflib's own decoder reads back from a GIF file of one frame.
-struct GifFacts
+// The header, screen, loop count and delay of a GIF of one frame, as giflib's decoder reads
+// them: "GIF89a 101x50 loops 0 delay 100".
+QString gifFacts(const QString &path)
 {
-    QByteArray stamp;
-    QSize screen;
-    int loopCount = -1;
-    int delay = -1;
-    QImage frame;
-};
-
-GifFacts readGif(const QString &path)
-{
-    GifFacts facts;
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        facts.stamp = file.read(6);
+    const QByteArray stamp = file.open(QIODevice::ReadOnly) ? file.read(6) : QByteArray();
     int error = 0;
     GifFileType *gif = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
     if (!gif)
-        return facts;
-    if (DGifSlurp(gif) == GIF_OK && gif->ImageCount == 1) {
+        return "unreadable";
+    QString facts = "unreadable";
+    GraphicsControlBlock control {};
+    if (DGifSlurp(gif) == GIF_OK && gif->ImageCount == 1
+        && DGifSavedExtensionToGCB(gif, 0, &control) == GIF_OK) {
         const SavedImage &saved = gif->SavedImages[0];
-        facts.screen = QSize(gif->SWidth, gif->SHeight);
+        int loops = -1;
         for (int i = 0; i + 1 < saved.ExtensionBlockCount; ++i) {
             const ExtensionBlock &block = saved.ExtensionBlocks[i];
             const ExtensionBlock &data = saved.ExtensionBlocks[i + 1];
             if (block.Function == APPLICATION_EXT_FUNC_CODE && block.ByteCount == 11
                 && memcmp(block.Bytes, "NETSCAPE2.0", 11) == 0 && data.ByteCount == 3)
-                facts.loopCount = data.Bytes[1] | (data.Bytes[2] << 8);
+                loops = data.Bytes[1] | (data.Bytes[2] << 8);
         }
-        GraphicsControlBlock control {};
-        if (DGifSavedExtensionToGCB(gif, 0, &control) == GIF_OK)
-            facts.delay = control.DelayTime;
-        const ColorMapObject *map =
-                saved.ImageDesc.ColorMap ? saved.ImageDesc.ColorMap : gif->SColorMap;
-        facts.frame = QImage(saved.ImageDesc.Width, saved.ImageDesc.Height, QImage::Format_RGB32);
-        for (int y = 0; y < facts.frame.height(); ++y) {
-            for (int x = 0; x < facts.frame.width(); ++x) {
-                const GifColorType &c = map->Colors[saved.RasterBits[y * facts.frame.width() + x]];
-                facts.frame.setPixel(x, y, qRgb(c.Red, c.Green, c.Blue));
-            }
-        }
+        facts = QString("%1 %2x%3 loops %4 delay %5")
+                        .arg(QString(stamp))
+                        .arg(gif->SWidth)
+                        .arg(gif->SHeight)
+                        .arg(loops)
+                        .arg(control.DelayTime);
     }
     DGifCloseFile(gif, &error);
     return facts;
@@ -123,12 +110,10 @@ private slots:
         writer.addFrame(stripes(size));
         const QString path = dir_->filePath("single.gif");
         QVERIFY(writer.save(path));
-        const GifFacts gif = readGif(path);
-        QCOMPARE(gif.stamp, QByteArray("GIF89a"));
-        QCOMPARE(gif.screen, size);
-        QCOMPARE(gif.loopCount, 0);
-        QCOMPARE(gif.delay, 100);
-        QCOMPARE(gif.frame, stripes(size).convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(gifFacts(path),
+                 QString("GIF89a %1x%2 loops 0 delay 100").arg(size.width()).arg(size.height()));
+        QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32),
+                 stripes(size).convertToFormat(QImage::Format_RGB32));
     }
 
     void failuresWriteNothing_data()
