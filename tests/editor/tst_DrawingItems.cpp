@@ -254,17 +254,20 @@ private slots:
         QTest::addColumn<QPoint>("press");
         QTest::addColumn<QPoint>("release");
         QTest::addColumn<int>("block");
+        QTest::addColumn<int>("cropWidth"); // after release
         QTest::addColumn<QPoint>("probe");
         QTest::addColumn<QPoint>("expected"); // blue and green of the painted pixel
         // clang-format off
-        QTest::newRow("first block")          << QPoint(5, 5)   << QPoint(25, 20) << 4 << QPoint(5, 5)   << QPoint(6, 6);
-        QTest::newRow("narrow last block")    << QPoint(5, 5)   << QPoint(25, 20) << 4 << QPoint(24, 19) << QPoint(22, 18);
-        QTest::newRow("left of the area")     << QPoint(5, 5)   << QPoint(25, 20) << 4 << QPoint(4, 5)   << QPoint(4, 5);
-        QTest::newRow("block 9")              << QPoint(0, 0)   << QPoint(12, 12) << 9 << QPoint(7, 3)   << QPoint(4, 4);
-        QTest::newRow("past bottom-right")    << QPoint(30, 20) << QPoint(50, 40) << 4 << QPoint(39, 29) << QPoint(38, 28);
-        QTest::newRow("from beyond top-left") << QPoint(-5, -5) << QPoint(5, 5)   << 4 << QPoint(1, 2)   << QPoint(1, 1);
-        QTest::newRow("click")                << QPoint(7, 7)   << QPoint(7, 7)   << 4 << QPoint(7, 7)   << QPoint(7, 7);
-        QTest::newRow("block 0 means 1")      << QPoint(0, 0)   << QPoint(12, 12) << 0 << QPoint(7, 3)   << QPoint(7, 3);
+        QTest::newRow("first block")          << QPoint(5, 5)   << QPoint(25, 20) << 4 << 40 << QPoint(5, 5)   << QPoint(6, 6);
+        QTest::newRow("narrow last block")    << QPoint(5, 5)   << QPoint(25, 20) << 4 << 40 << QPoint(24, 19) << QPoint(22, 18);
+        QTest::newRow("left of the area")     << QPoint(5, 5)   << QPoint(25, 20) << 4 << 40 << QPoint(4, 5)   << QPoint(4, 5);
+        QTest::newRow("block 9")              << QPoint(0, 0)   << QPoint(12, 12) << 9 << 40 << QPoint(7, 3)   << QPoint(4, 4);
+        QTest::newRow("past bottom-right")    << QPoint(30, 20) << QPoint(50, 40) << 4 << 40 << QPoint(39, 29) << QPoint(38, 28);
+        QTest::newRow("from beyond top-left") << QPoint(-5, -5) << QPoint(5, 5)   << 4 << 40 << QPoint(1, 2)   << QPoint(1, 1);
+        QTest::newRow("click")                << QPoint(7, 7)   << QPoint(7, 7)   << 4 << 40 << QPoint(7, 7)   << QPoint(7, 7);
+        QTest::newRow("block 0 means 1")      << QPoint(0, 0)   << QPoint(12, 12) << 0 << 40 << QPoint(7, 3)   << QPoint(7, 3);
+        QTest::newRow("inside a later crop")  << QPoint(10, 10) << QPoint(40, 30) << 6 << 25 << QPoint(22, 10) << QPoint(24, 12);
+        QTest::newRow("outside a later crop") << QPoint(10, 10) << QPoint(40, 30) << 6 << 25 << QPoint(26, 12) << QPoint(26, 12);
         // clang-format on
     }
     void mosaicPaintedBlocks()
@@ -272,41 +275,21 @@ private slots:
         QFETCH(QPoint, press);
         QFETCH(QPoint, release);
         QFETCH(int, block);
+        QFETCH(int, cropWidth);
         QFETCH(QPoint, probe);
         QFETCH(QPoint, expected);
+        // The Editor hands over a flattened picture made for this item alone.
         const QImage picture = gradientCapture(QSize(40, 30));
         DrawingMosaicItem item(nullptr, picture.rect(), QPixmap::fromImage(picture));
+        QVERIFY(!picture.isDetached());
         item.setBlockSize(block);
         item.mousePress(press);
         item.mouseMove(press, (press + release) / 2, false);
         item.mouseRelease((press + release) / 2, release, false);
+        QVERIFY2(picture.isDetached(), "the released mosaic still holds the whole picture");
+        item.onChangeSceneRect(QRectF(0, 0, cropWidth, 30));
         QCOMPARE(paintedOver(item, picture).pixelColor(probe),
                  QColor(200, expected.y(), expected.x()));
-    }
-
-    void mosaicReleaseKeepsOnlyTheRegion()
-    {
-        // The Editor hands over a flattened picture made for this item alone.
-        const QImage picture = gradientCapture(QSize(64, 48));
-        DrawingMosaicItem item(nullptr, picture.rect(), QPixmap::fromImage(picture));
-        QVERIFY(!picture.isDetached());
-        item.setBlockSize(6);
-        item.mousePress(QPoint(10, 10));
-        item.mouseMove(QPoint(10, 10), QPoint(40, 30), false);
-        const QImage whileDragging = item.mosaic();
-        const QColor block(200, 12, 24); // x 22..27, y 10..15
-        QVERIFY2(paintedOver(item, picture).pixelColor(22, 10) != block,
-                 "a blue outline marks the area while dragging");
-
-        item.mouseRelease(QPoint(40, 30), QPoint(40, 30), false);
-        QVERIFY2(picture.isDetached(), "the released mosaic still holds the whole picture");
-        QCOMPARE(item.mosaic(), whileDragging);
-        QCOMPARE(item.mosaicRect(), QRect(10, 10, 30, 20));
-        // A later crop clips it like every item.
-        item.onChangeSceneRect(QRectF(0, 0, 25, 48));
-        const QImage cropped = paintedOver(item, filledImage(picture.size(), Qt::black));
-        QCOMPARE(cropped.pixelColor(22, 10), block);
-        QCOMPARE(cropped.pixelColor(26, 12), QColor(Qt::black));
     }
 };
 

@@ -25,26 +25,33 @@ private slots:
     }
     void cleanup() { preferences_.reset(); }
 
-    void factoryReadsTheStore_data()
+    // What one drag of `tool` leaves: the number of items, then the new item's line colour,
+    // fill colour, width and pen style, its block size, and the tool if it changed.
+    void dragCreates_data()
     {
-        QTest::addColumn<bool>("withStore");
-        QTest::addColumn<Editor::ShapeType>("tool");
-        QTest::addColumn<QString>("style"); // line colour, fill colour, width, pen style
+        QTest::addColumn<QString>("setup"); // "store": preferences attached; "gesture": pinch
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QString>("made");
         // clang-format off
-        QTest::newRow("pen without store")    << false << Editor::Pen         << "#ffff0000 #00000000 3 1";
-        QTest::newRow("mosaic without store") << false << Editor::Mosaic      << "#00000000 #00000000 1 1";
-        QTest::newRow("pen: no stored fill or style") << true << Editor::Pen  << "#8000ff00 #00000000 7 1";
-        QTest::newRow("highlighter's colour") << true  << Editor::Highlighter << "#ffffff00 #00000000 7 1";
-        QTest::newRow("arrow")                << true  << Editor::Arrow       << "#ff0000ff #64ff0000 7 3";
-        QTest::newRow("speech balloon")       << true  << Editor::SpeechBalloon << "#ff0000ff #64ff0000 7 3";
-        QTest::newRow("mosaic: no figure settings") << true << Editor::Mosaic << "#00000000 #00000000 1 1";
+        QTest::newRow("pen without store")    << ""      << int(Editor::Pen)    << "1 #ffff0000 #00000000 3 1";
+        QTest::newRow("mosaic without store") << ""      << int(Editor::Mosaic) << "1 #00000000 #00000000 1 1 block 6";
+        QTest::newRow("pen: no stored fill or style") << "store" << int(Editor::Pen) << "1 #8000ff00 #00000000 7 1";
+        QTest::newRow("highlighter's colour") << "store" << int(Editor::Highlighter) << "1 #ffffff00 #00000000 7 1";
+        QTest::newRow("arrow")                << "store" << int(Editor::Arrow)  << "1 #ff0000ff #64ff0000 7 3";
+        QTest::newRow("speech balloon")       << "store" << int(Editor::SpeechBalloon) << "1 #ff0000ff #64ff0000 7 3";
+        QTest::newRow("mosaic: no figure settings") << "store" << int(Editor::Mosaic) << "1 #00000000 #00000000 1 1 block 9";
+        QTest::newRow("pinch running")        << "gesture" << int(Editor::Rect) << "0";
+        QTest::newRow("unknown tool")         << ""      << 42                  << "0";
+        QTest::newRow("text being edited")    << ""      << int(Editor::TextEditing) << "0";
+        QTest::newRow("text just committed returns to text") << "" << int(Editor::TextDone) << "0 now 9";
+        QTest::newRow("crop frame open")      << ""      << int(Editor::Crop)   << "0";
         // clang-format on
     }
-    void factoryReadsTheStore()
+    void dragCreates()
     {
-        QFETCH(bool, withStore);
-        QFETCH(Editor::ShapeType, tool);
-        QFETCH(QString, style);
+        QFETCH(QString, setup);
+        QFETCH(int, tool);
+        QFETCH(QString, made);
         preferences_->setColor(KestrelPreferences::PenColor, QColor(0, 255, 0, 0x80));
         preferences_->setColor(KestrelPreferences::HighlighterColor, QColor(255, 255, 0));
         preferences_->setColor(KestrelPreferences::FigureLineColor, QColor(0, 0, 255));
@@ -53,49 +60,24 @@ private slots:
         preferences_->setInt(KestrelPreferences::FigureLineType, Qt::DotLine);
         preferences_->setInt(KestrelPreferences::MosaicStrength, 9);
         auto editor = editorWith(filledImage(QSize(300, 200)));
-        if (withStore)
+        if (setup == "store")
             editor->setPreferences(preferences_.get());
-        editor->setShapeType(tool);
-        drag(*editor, QPoint(10, 10), QPoint(60, 40));
-
-        QCOMPARE(editor->undoList().size(), 1);
-        auto *item = dynamic_cast<DrawingItem *>(editor->undoList().first());
-        QCOMPARE(QString("%1 %2 %3 %4")
-                         .arg(item->lineColor().name(QColor::HexArgb),
-                              item->fillColor().name(QColor::HexArgb))
-                         .arg(item->lineWidth())
-                         .arg(item->penStyle()),
-                 style);
-        QCOMPARE(item->sceneRect(), QRectF(0, 0, 300, 200));
-        if (auto *mosaic = dynamic_cast<DrawingMosaicItem *>(item))
-            QCOMPARE(mosaic->blockSize(), withStore ? 9 : 6);
-    }
-
-    void pressesThatCreateNothing_data()
-    {
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<bool>("gesture");
-        QTest::addColumn<int>("toolAfter");
-        // clang-format off
-        QTest::newRow("pinch running")     << int(Editor::Rect)        << true  << int(Editor::Rect);
-        QTest::newRow("unknown tool")      << 42                       << false << 42;
-        QTest::newRow("text being edited") << int(Editor::TextEditing) << false << int(Editor::TextEditing);
-        QTest::newRow("text just committed returns to text") << int(Editor::TextDone) << false << int(Editor::Text);
-        QTest::newRow("crop frame open")   << int(Editor::Crop)        << false << int(Editor::Crop);
-        // clang-format on
-    }
-    void pressesThatCreateNothing()
-    {
-        QFETCH(int, tool);
-        QFETCH(bool, gesture);
-        QFETCH(int, toolAfter);
-        auto editor = editorWith(filledImage(QSize(300, 200)));
         editor->setShapeType(Editor::ShapeType(tool));
-        editor->setGestureActive(gesture);
+        editor->setGestureActive(setup == "gesture");
         drag(*editor, QPoint(10, 10), QPoint(60, 40));
-        QVERIFY(editor->items().isEmpty());
-        QVERIFY(editor->undoList().isEmpty());
-        QCOMPARE(int(editor->shapeType()), toolAfter);
+
+        QStringList actual {QString::number(editor->items().size())};
+        if (auto *item = dynamic_cast<DrawingItem *>(editor->undoList().value(0))) {
+            actual << item->lineColor().name(QColor::HexArgb)
+                   << item->fillColor().name(QColor::HexArgb) << QString::number(item->lineWidth())
+                   << QString::number(item->penStyle());
+            QCOMPARE(item->sceneRect(), QRectF(0, 0, 300, 200));
+        }
+        if (auto *mosaic = dynamic_cast<DrawingMosaicItem *>(editor->undoList().value(0)))
+            actual << "block" << QString::number(mosaic->blockSize());
+        if (editor->shapeType() != tool)
+            actual << "now" << QString::number(editor->shapeType());
+        QCOMPARE(actual.join(' '), made);
     }
 
     // The mosaic works on the flattened picture: what lay under it stays pixelated in it
