@@ -17,19 +17,12 @@ public:
     UndoScript() : editor_(editorWith(filledImage(QSize(300, 200)))) { }
     // The items report their end to this object, so the editor goes first.
     ~UndoScript() { editor_.reset(); }
-    Q_DISABLE_COPY(UndoScript)
 
     QString run(const QString &step)
     {
         QStringList words = step.split(' ', Qt::SkipEmptyParts);
         const QString command = words.takeFirst();
         const QString name = words.value(0, "0").at(0).isLetter() ? words.takeFirst() : QString();
-        QVector<QPoint> points;
-        for (int i = 0; i + 1 < words.size(); i += 2)
-            points.append(QPoint(words[i].toInt(), words[i + 1].toInt()));
-        bool isTool = false;
-        const int tool =
-                QMetaEnum::fromType<Editor::ShapeType>().keyToValue(qPrintable(command), &isTool);
         if (command == "undo") {
             editor_->undo();
         } else if (command == "redo") {
@@ -39,43 +32,25 @@ public:
         } else if (command == "destroy") {
             editor_.reset();
             return "dead=" + dead_.join(',');
-        } else if (isTool && !points.isEmpty()) {
+        } else {
+            const int tool =
+                    QMetaEnum::fromType<Editor::ShapeType>().keyToValue(qPrintable(command));
             editor_->setShapeType(Editor::ShapeType(tool));
             // Twenty small moves, so the eraser meets every item on its way.
-            drag(*editor_, points.first(), points.last(), 20);
-            nameNewest(name);
-        } else {
-            return "unknown step " + step;
+            const QPoint from(words.value(0).toInt(), words.value(1).toInt());
+            const QPoint to(words.value(2, words.value(0)).toInt(),
+                            words.value(3, words.value(1)).toInt());
+            drag(*editor_, from, to, 20);
+            auto *item = dynamic_cast<QObject *>(
+                    editor_->undoList().value(editor_->undoList().size() - 1));
+            if (!name.isEmpty() && item && item->objectName().isEmpty()) {
+                item->setObjectName(name);
+                QObject::connect(item, &QObject::destroyed, [this, name] {
+                    dead_ << name;
+                    dead_.sort();
+                });
+            }
         }
-        return state();
-    }
-
-private:
-    void nameNewest(const QString &name)
-    {
-        QGraphicsItem *item = editor_->undoList().value(editor_->undoList().size() - 1);
-        if (name.isEmpty() || !item || names_.contains(item))
-            return;
-        names_.insert(item, name);
-        QObject::connect(dynamic_cast<QObject *>(item), &QObject::destroyed, [this, item, name] {
-            names_.remove(item);
-            dead_.append(name);
-            dead_.sort();
-        });
-    }
-
-    QString namesOf(const QList<QGraphicsItem *> &items, bool sorted = false) const
-    {
-        QStringList result;
-        for (QGraphicsItem *item : items)
-            result.append(names_.value(item, "?"));
-        if (sorted)
-            result.sort();
-        return result.join(',');
-    }
-
-    QString state() const
-    {
         return QString("scene=%1 undo=%2 redo=%3 alive=%4 dead=%5")
                 .arg(namesOf(editor_->items(), true), namesOf(editor_->undoList()),
                      namesOf(editor_->redoList()))
@@ -83,8 +58,18 @@ private:
                 .arg(dead_.join(','));
     }
 
+private:
+    static QString namesOf(const QList<QGraphicsItem *> &items, bool sorted = false)
+    {
+        QStringList names;
+        for (QGraphicsItem *item : items)
+            names << dynamic_cast<QObject *>(item)->objectName();
+        if (sorted)
+            names.sort();
+        return names.join(',');
+    }
+
     std::unique_ptr<Editor> editor_;
-    QHash<const QGraphicsItem *, QString> names_;
     QStringList dead_;
 };
 
