@@ -17,8 +17,6 @@
 
 using namespace EditorTestSupport;
 
-Q_DECLARE_METATYPE(Editor::ShapeType)
-
 namespace {
 
 QByteArray readAll(const QString &path)
@@ -202,19 +200,19 @@ private slots:
 
     void strokeRendersLikeTheWholeScene_data()
     {
-        QTest::addColumn<Editor::ShapeType>("tool");
+        QTest::addColumn<int>("tool");
         QTest::addColumn<QString>("interruption");
         const QMetaEnum tools = QMetaEnum::fromType<Editor::ShapeType>();
         for (int tool = Editor::Pen; tool <= Editor::Mosaic; ++tool) {
             for (const char *interruption : {"none", "undo", "crop"}) {
                 QTest::addRow("%s, %s", tools.valueToKey(tool), interruption)
-                        << Editor::ShapeType(tool) << QString(interruption);
+                        << tool << QString(interruption);
             }
         }
     }
     void strokeRendersLikeTheWholeScene()
     {
-        QFETCH(Editor::ShapeType, tool);
+        QFETCH(int, tool);
         QFETCH(QString, interruption);
         auto editor = editorWith(gradientCapture(QSize(400, 300)));
         editor->setPreferences(preferences_.get());
@@ -230,7 +228,7 @@ private slots:
         }
 
         preferences_->setInt(KestrelPreferences::LineWidth, 5);
-        editor->setShapeType(tool);
+        editor->setShapeType(Editor::ShapeType(tool));
         // Out and back, growing and shrinking, past the image's edge and back.
         const QVector<QPoint> path {{120, 90}, {180, 160}, {260, 230}, {150, 120},
                                     {125, 95}, {60, 40},   {-30, -20}, {420, 320},
@@ -328,7 +326,7 @@ private slots:
         QFETCH(bool, remember);
         auto editor = editorWith(filledImage(QSize(60, 40), Qt::gray));
         QSignalSpy saved(editor.get(), &Editor::imageSaved);
-        QVERIFY(editor->save(QDir::temp().filePath("out.png"), remember, -1));
+        QVERIFY(editor->save(dir_->filePath("out.png"), remember, -1));
         QCOMPARE(editor->isSaved(), remember);
 
         drag(*editor, QPoint(5, 5), QPoint(20, 20));
