@@ -1,11 +1,11 @@
 #include "platform/CaptureProgramLink.h"
 
+#include "app/LocalServerName.h"
 #include "app/Trace.h"
 
 #include <QByteArray>
 #include <QDataStream>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
 namespace {
 
@@ -41,8 +41,7 @@ const char kCaptureWindowClass[] = "Kestrel_ScreenCaptureWnd";
 
 QString CaptureWindowServerName()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + QLatin1Char('/')
-            + QLatin1String(kCaptureWindowClass);
+    return LocalServerName(QLatin1String(kCaptureWindowClass));
 }
 
 int PostMessageToKestrel(uint message, qint32 wParam, qint32 lParam)
