@@ -95,8 +95,10 @@ void appendToLog(const QByteArray &bytes)
 }
 #endif
 
-void writeEntry(const QString &function, const char *format, va_list arguments)
+void writeEntry(int level, const QString &function, const char *format, va_list arguments)
 {
+    if (level > traceLevel.load(std::memory_order_relaxed))
+        return;
     QMutexLocker locker(&traceMutex);
     const QString line = QStringLiteral("[%0](P:%1) %2 : %3")
                                  .arg(QDateTime::currentDateTime().toString(
@@ -124,21 +126,17 @@ void InitTrace()
 
 void Trace(int level, const QString &function, const char *format, ...)
 {
-    if (level > traceLevel.load(std::memory_order_relaxed))
-        return;
     va_list arguments;
     va_start(arguments, format);
-    writeEntry(function, format, arguments);
+    writeEntry(level, function, format, arguments);
     va_end(arguments);
 }
 
 void Trace(const QString &function, int level, const char *format, ...)
 {
-    if (level > traceLevel.load(std::memory_order_relaxed))
-        return;
     va_list arguments;
     va_start(arguments, format);
-    writeEntry(function, format, arguments);
+    writeEntry(level, function, format, arguments);
     va_end(arguments);
 }
 
