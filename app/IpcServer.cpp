@@ -56,7 +56,7 @@ void IpcServer::ReadFrom(QLocalSocket *socket)
 {
     QString message;
     const IpcSocket::Frame frame =
-            IpcSocket::DecodeMessage(socket->peek(6 + IpcSocket::kMaxTextBytes), message);
+            IpcSocket::DecodeMessage(socket->peek(IpcSocket::kMaxFrameBytes), message);
     if (frame == IpcSocket::Frame::Incomplete)
         return;
     // One message per connection: whatever the peer sends after it is never read.

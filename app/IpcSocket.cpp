@@ -8,7 +8,6 @@
 #include <QtEndian>
 
 namespace {
-constexpr int kHeaderSize = 6; // 16-bit count + 32-bit text length
 constexpr quint32 kNullString = 0xFFFFFFFFu;
 } // namespace
 
@@ -57,7 +56,7 @@ bool IpcSocket::WriteMessage(const QString &message)
 IpcSocket::Frame IpcSocket::DecodeMessage(const QByteArray &data, QString &message, int *frameSize)
 {
     message.clear();
-    if (data.size() < kHeaderSize)
+    if (data.size() < kHeaderBytes)
         return Frame::Incomplete;
     const auto *bytes = reinterpret_cast<const uchar *>(data.constData());
     const quint16 count = qFromBigEndian<quint16>(bytes);
@@ -65,7 +64,7 @@ IpcSocket::Frame IpcSocket::DecodeMessage(const QByteArray &data, QString &messa
     const quint32 carried = textBytes == kNullString ? 0 : textBytes;
     if (carried > kMaxTextBytes || carried % 2 != 0 || count != quint16(4 + carried))
         return Frame::Invalid;
-    const int size = kHeaderSize + int(carried);
+    const int size = kHeaderBytes + int(carried);
     if (data.size() < size)
         return Frame::Incomplete;
     QDataStream stream(data.left(size));
@@ -86,8 +85,7 @@ bool IpcSocket::ReadMessage(QLocalSocket &socket, QString &message)
     const QDeadlineTimer deadline(kTimeoutMs);
     for (;;) {
         int frameSize = 0;
-        const Frame frame =
-                DecodeMessage(socket.peek(kHeaderSize + kMaxTextBytes), message, &frameSize);
+        const Frame frame = DecodeMessage(socket.peek(kMaxFrameBytes), message, &frameSize);
         if (frame == Frame::Complete) {
             socket.read(frameSize);
             return true;

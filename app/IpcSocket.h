@@ -18,6 +18,9 @@ public:
     // The longest text a frame may carry, in bytes; longer announcements are refused
     // instead of waited for.
     static constexpr quint32 kMaxTextBytes = 1u << 20;
+    static constexpr int kHeaderBytes = 6; // 16-bit count + 32-bit text length
+    // Peeking this much sees any frame whole.
+    static constexpr qint64 kMaxFrameBytes = kHeaderBytes + qint64(kMaxTextBytes);
     static constexpr int kTimeoutMs = 1000;
 
     explicit IpcSocket(QObject *parent = nullptr);
