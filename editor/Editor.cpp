@@ -9,6 +9,7 @@
 #include "editor/DrawingRectItem.h"
 #include "editor/DrawingSpeechBalloonItem.h"
 #include "output/GifWriter.h"
+#include "output/WriteFileAtomically.h"
 #include "preferences/KestrelPreferences.h"
 
 #include <QClipboard>
@@ -17,7 +18,6 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QSet>
 
 #include <utility>
@@ -90,14 +90,8 @@ bool writeImage(const QPixmap &pixmap, const QString &path, int quality)
     const QByteArray format = suffix.toLower().toLatin1();
     if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!pixmap.save(&file, format.constData(), quality)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileAtomically(
+            path, [&](QIODevice &file) { return pixmap.save(&file, format.constData(), quality); });
 }
 
 } // namespace

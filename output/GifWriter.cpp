@@ -1,7 +1,8 @@
 #include "output/GifWriter.h"
 
+#include "output/WriteFileAtomically.h"
+
 #include <QIODevice>
-#include <QSaveFile>
 #include <QtDebug>
 
 #include <gif_lib.h>
@@ -178,14 +179,7 @@ QSize GifWriter::canvasFor() const
 
 bool GifWriter::save(const QString &filePath) const
 {
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!save(&file)) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileAtomically(filePath, [this](QIODevice &file) { return save(&file); });
 }
 
 bool GifWriter::save(QIODevice *device) const
