@@ -1,13 +1,13 @@
 #include "mainwindow/KestrelEditor.h"
 
 #include "app/Trace.h"
+#include "platform/CommandLineSplitter.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
-#include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
 
@@ -28,7 +28,7 @@ KestrelEditor::~KestrelEditor() = default;
 void KestrelEditor::treatCommand(const QString &cmdline)
 {
     Trace(2, QStringLiteral("treatCommand"), "%ls", qUtf16Printable(cmdline));
-    const QStringList tokens = QProcess::splitCommand(cmdline);
+    const QStringList tokens = SplitCommandLine(cmdline);
     for (int i = 0; i < tokens.size(); ++i) {
         const QString word = tokens.at(i).toLower();
         if (word == QLatin1String("/kill")) {
