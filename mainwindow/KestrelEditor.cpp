@@ -1,11 +1,12 @@
 #include "mainwindow/KestrelEditor.h"
 
 #include "app/Trace.h"
+#include "editor/Editor.h"
 #include "platform/CommandLineSplitter.h"
+#include "platform/WindowUtilities.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
@@ -42,8 +43,7 @@ void KestrelEditor::treatCommand(const QString &cmdline)
 
 void KestrelEditor::ShowCapture(const QString &path)
 {
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    const QImage image = Editor::loadCapture(path);
     if (image.isNull())
         return;
     image_->setPixmap(QPixmap::fromImage(image));
@@ -51,6 +51,5 @@ void KestrelEditor::ShowCapture(const QString &path)
     const QSize available = screen()->availableGeometry().size() * 9 / 10;
     resize(image.size().boundedTo(available) + QSize(8, 8));
     show();
-    raise();
-    activateWindow();
+    BringToFront(this);
 }
