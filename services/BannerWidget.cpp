@@ -1,6 +1,7 @@
 #include "services/BannerWidget.h"
 
 #include "platform/WindowUtilities.h"
+#include "services/ServiceExports.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,11 +24,6 @@ const char *const kCookieDomains[] = {
     "pixel.adnet-three.example",
 };
 // clang-format on
-
-const ServiceWideChar *wide(const QString &text)
-{
-    return reinterpret_cast<const ServiceWideChar *>(text.utf16());
-}
 } // namespace
 
 BannerWidget::BannerWidget(QWidget *parent, const QString &libraryPath)
@@ -74,24 +70,20 @@ void BannerWidget::InitializeLibrary(const QString &libraryPath)
         return;
     }
     for (const char *domain : kCookieDomains)
-        entryPoints_.addCookie(wide(QString::fromLatin1(domain)));
+        entryPoints_.addCookie(ServiceWideString(QString::fromLatin1(domain)));
     entryPoints_.applyCookies();
 }
 
 bool BannerWidget::ResolveEntryPoints()
 {
-    auto resolve = [this](auto &entry, const char *name) {
-        entry = reinterpret_cast<std::remove_reference_t<decltype(entry)>>(library_.resolve(name));
-        return entry != nullptr;
-    };
     // Every export must be there, even those this widget never calls.
-    bool complete = resolve(entryPoints_.initialize, "QXBanner_Initialize");
-    complete &= resolve(entryPoints_.createAreaEx, "QXBanner_CreateAreaEx");
-    complete &= resolve(entryPoints_.deleteArea, "QXBanner_DeleteArea");
-    complete &= resolve(entryPoints_.finalize, "QXBanner_Finalize");
-    complete &= resolve(entryPoints_.setCookie, "QXBanner_SetCookie");
-    complete &= resolve(entryPoints_.addCookie, "QXBanner_AddCookie");
-    complete &= resolve(entryPoints_.applyCookies, "QXBanner_ApplyCookies");
+    bool complete = ResolveServiceExport(library_, "QXBanner_Initialize", entryPoints_.initialize);
+    complete &= ResolveServiceExport(library_, "QXBanner_CreateAreaEx", entryPoints_.createAreaEx);
+    complete &= ResolveServiceExport(library_, "QXBanner_DeleteArea", entryPoints_.deleteArea);
+    complete &= ResolveServiceExport(library_, "QXBanner_Finalize", entryPoints_.finalize);
+    complete &= ResolveServiceExport(library_, "QXBanner_SetCookie", entryPoints_.setCookie);
+    complete &= ResolveServiceExport(library_, "QXBanner_AddCookie", entryPoints_.addCookie);
+    complete &= ResolveServiceExport(library_, "QXBanner_ApplyCookies", entryPoints_.applyCookies);
     return complete;
 }
 
@@ -108,8 +100,9 @@ void BannerWidget::CreateArea()
     const QString fallback = QString::fromLatin1(kFallbackImage);
     const QString clickThrough = QString::fromLatin1(kClickThrough);
     auto *window = reinterpret_cast<void *>(banner_->winId());
-    entryPoints_.createAreaEx(window, kBannerWidth, kBannerHeight, wide(page), wide(page),
-                              wide(page), wide(fallback), wide(clickThrough));
+    entryPoints_.createAreaEx(window, kBannerWidth, kBannerHeight, ServiceWideString(page),
+                              ServiceWideString(page), ServiceWideString(page),
+                              ServiceWideString(fallback), ServiceWideString(clickThrough));
 }
 
 void BannerWidget::onClickCloseBanner()

@@ -1,6 +1,7 @@
 #include "services/StatisticsClient.h"
 
 #include "platform/WindowUtilities.h"
+#include "services/ServiceExports.h"
 
 #include <QFileInfo>
 #include <QMutex>
@@ -26,12 +27,11 @@ bool StatisticsClient::Load(const QString &libraryPath)
                                                              : libraryPath);
     if (!library_.load())
         return false;
-    initialize_ = reinterpret_cast<QxstsInitializeFn>(library_.resolve("QXSTS_Initialize"));
-    initializeEx_ = reinterpret_cast<QxstsInitializeExFn>(library_.resolve("QXSTS_InitializeEx"));
-    finalize_ = reinterpret_cast<QxstsFinalizeFn>(library_.resolve("QXSTS_Finalize"));
-    executeAction_ =
-            reinterpret_cast<QxstsExecuteActionFn>(library_.resolve("QXSTS_ExecuteAction"));
-    if (initialize_ && finalize_ && executeAction_)
+    // The extended initializer is optional; the other three are not.
+    ResolveServiceExport(library_, "QXSTS_InitializeEx", initializeEx_);
+    if (ResolveServiceExport(library_, "QXSTS_Initialize", initialize_)
+        && ResolveServiceExport(library_, "QXSTS_Finalize", finalize_)
+        && ResolveServiceExport(library_, "QXSTS_ExecuteAction", executeAction_))
         return true;
     Unload();
     return false;

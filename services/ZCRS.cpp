@@ -1,14 +1,11 @@
 #include "services/ZCRS.h"
 
+#include "services/ServiceExports.h"
+
 #include <atomic>
 
 namespace {
 std::atomic<ZCRS::CrashHook> crashHook {nullptr};
-
-const ServiceWideChar *wide(const QString &text)
-{
-    return reinterpret_cast<const ServiceWideChar *>(text.utf16());
-}
 } // namespace
 
 ZCRS::ZCRS() = default;
@@ -25,21 +22,20 @@ bool ZCRS::Initialize(const QString &libraryPath, const QString &productName,
     library_.setFileName(libraryPath);
     if (!library_.load())
         return false;
-    processInitialize_ =
-            reinterpret_cast<DadadProcessInitializeFn>(library_.resolve("DADADProcessInitializeW"));
-    processFinalize_ =
-            reinterpret_cast<DadadProcessFinalizeFn>(library_.resolve("DADADProcessFinalizeW"));
-    threadInitialize_ =
-            reinterpret_cast<DadadThreadInitializeFn>(library_.resolve("DADADThreadInitializeW"));
-    threadFinalize_ =
-            reinterpret_cast<DadadThreadFinalizeFn>(library_.resolve("DADADThreadFinalizeW"));
     // A half library would later be called through a missing entry point.
-    if (!processInitialize_ || !processFinalize_ || !threadInitialize_ || !threadFinalize_) {
+    if (!ResolveServiceExport(library_, "DADADProcessInitializeW", processInitialize_)
+        || !ResolveServiceExport(library_, "DADADProcessFinalizeW", processFinalize_)
+        || !ResolveServiceExport(library_, "DADADThreadInitializeW", threadInitialize_)
+        || !ResolveServiceExport(library_, "DADADThreadFinalizeW", threadFinalize_)) {
         Unload();
         return false;
     }
-    const DadadProcessParameters parameters {wide(productName),  wide(versionTag), 0,
-                                             wide(languagePath), &ZCRS::OnCrash,   0};
+    const DadadProcessParameters parameters {ServiceWideString(productName),
+                                             ServiceWideString(versionTag),
+                                             0,
+                                             ServiceWideString(languagePath),
+                                             &ZCRS::OnCrash,
+                                             0};
     processInitialize_(&parameters);
     return true;
 }
