@@ -34,9 +34,24 @@ QVariant readItem(QSettings &settings, int item, const QString &name)
     return value;
 }
 
-void removeItem(QSettings &settings, int item)
+// Writes the numbered items 0 to count - 1 of the list at `keyPath`, each through
+// writeItem inside its own sub-key, and removes the sub-keys from count up to capacity.
+// Returns whether the registry took the change.
+template<typename WriteItem>
+bool writeList(const QString &keyPath, int capacity, int count, WriteItem writeItem)
 {
-    settings.remove(QString::number(item));
+    const auto settings = RegistrySettings::open(keyPath);
+    for (int item = 0; item < capacity; ++item) {
+        if (item >= count) {
+            settings->remove(QString::number(item));
+            continue;
+        }
+        settings->beginGroup(QString::number(item));
+        writeItem(*settings, item);
+        settings->endGroup();
+    }
+    settings->sync();
+    return settings->status() != QSettings::AccessError;
 }
 
 } // namespace
@@ -222,19 +237,12 @@ void KestrelPreferences::saveSizePresets()
 {
     if (!sizePresetsChanged_)
         return;
-    const auto settings = RegistrySettings::open(fullPath(kSizePresetsPath));
-    for (int item = 0; item < kMaxSizePresets; ++item) {
-        if (item >= sizePresets_.size()) {
-            removeItem(*settings, item);
-            continue;
-        }
-        settings->beginGroup(QString::number(item));
-        settings->setValue(kWidthValue, sizePresets_[item].width());
-        settings->setValue(kHeightValue, sizePresets_[item].height());
-        settings->endGroup();
-    }
-    settings->sync();
-    sizePresetsChanged_ = settings->status() == QSettings::AccessError;
+    const auto writePreset = [this](QSettings &settings, int item) {
+        settings.setValue(kWidthValue, sizePresets_[item].width());
+        settings.setValue(kHeightValue, sizePresets_[item].height());
+    };
+    sizePresetsChanged_ = !writeList(fullPath(kSizePresetsPath), kMaxSizePresets,
+                                     sizePresets_.size(), writePreset);
 }
 
 void KestrelPreferences::loadCustomColors()
@@ -257,18 +265,11 @@ void KestrelPreferences::saveCustomColors()
     for (CustomColorList &list : customColorLists_) {
         if (!list.changed)
             continue;
-        const auto settings = RegistrySettings::open(fullPath(*list.path));
-        for (int item = 0; item < kMaxCustomColors; ++item) {
-            if (item >= list.colors.size()) {
-                removeItem(*settings, item);
-                continue;
-            }
-            settings->beginGroup(QString::number(item));
-            settings->setValue(kCustomColorValue, encodeColor(list.colors[item]));
-            settings->endGroup();
-        }
-        settings->sync();
-        list.changed = settings->status() == QSettings::AccessError;
+        const auto writeColor = [&list](QSettings &settings, int item) {
+            settings.setValue(kCustomColorValue, encodeColor(list.colors[item]));
+        };
+        list.changed =
+                !writeList(fullPath(*list.path), kMaxCustomColors, list.colors.size(), writeColor);
     }
 }
 
