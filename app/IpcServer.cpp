@@ -32,11 +32,6 @@ bool IpcServer::Start(const QString &name)
     return true;
 }
 
-bool IpcServer::IsListening() const
-{
-    return server_ && server_->isListening();
-}
-
 void IpcServer::OnConnect()
 {
     QLocalSocket *socket = server_->nextPendingConnection();

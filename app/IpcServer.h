@@ -22,7 +22,6 @@ public:
     // Listens on the per-user address of name (LocalServerName), reachable by this user
     // only. An existing socket file under that name is left alone.
     bool Start(const QString &name);
-    bool IsListening() const;
 
 signals:
     void sig_ipcMessage(const QString &message);

@@ -22,7 +22,6 @@ public:
     QPixmap render(QGraphicsScene &scene, const QPixmap &image, QGraphicsItem *moving);
     // Frees the cached pictures; the next render starts over.
     void clear();
-    bool isActive() const { return moving_ != nullptr; }
 
     // A deep copy of the image with every visible item of the scene painted over it.
     static QPixmap flatten(QGraphicsScene &scene, const QPixmap &image);
