@@ -34,9 +34,9 @@ private:
     static std::vector<std::pair<const char *, ChildMain>> &children();
 };
 
-#define KESTREL_TEST(Class)                                                                        \
-    static const bool kestrelTestRegistered_##Class                                                \
-            = TestRegistry::add(#Class, [] { return static_cast<QObject *>(new Class); });
+#define KESTREL_TEST(Class) \
+    static const bool kestrelTestRegistered_##Class = \
+            TestRegistry::add(#Class, [] { return static_cast<QObject *>(new Class); });
 
-#define KESTREL_CHILD(name, function)                                                              \
+#define KESTREL_CHILD(name, function) \
     static const bool kestrelChildRegistered_##function = TestRegistry::addChild(name, function);
