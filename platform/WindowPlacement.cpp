@@ -54,25 +54,16 @@ std::optional<QPoint> FitFrameToScreens(const QRect &frame, QPoint hint,
         return std::nullopt;
     const QRect area = TargetScreenArea(frame, hint, screens);
     QRect fitted = frame;
-    bool moved = false;
     // Each edge is compared with the original frame; the later moves win.
-    if (area.left() > frame.left()) {
+    if (area.left() > frame.left())
         fitted.moveLeft(area.left());
-        moved = true;
-    }
-    if (area.right() < frame.right()) {
+    if (area.right() < frame.right())
         fitted.moveRight(area.right());
-        moved = true;
-    }
-    if (area.top() > frame.top()) {
+    if (area.top() > frame.top())
         fitted.moveTop(area.top());
-        moved = true;
-    }
-    if (area.bottom() < frame.bottom()) {
+    if (area.bottom() < frame.bottom())
         fitted.moveBottom(area.bottom());
-        moved = true;
-    }
-    if (!moved)
+    if (fitted.topLeft() == frame.topLeft())
         return std::nullopt;
     return fitted.topLeft();
 }
