@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "support/DataRow.h"
 #include "support/TestEnvironment.h"
 #include "support/TestRegistry.h"
 
@@ -15,12 +16,6 @@ void captureWarning(QtMsgType type, const QMessageLogContext &, const QString &m
 {
     if (type != QtDebugMsg)
         warnings << message;
-}
-
-template<typename... Values>
-void row(const char *name, const Values &...values)
-{
-    (QTest::newRow(name) << ... << values);
 }
 } // namespace
 

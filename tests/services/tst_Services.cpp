@@ -1,6 +1,7 @@
 #include "services/BannerWidget.h"
 #include "services/StatisticsClient.h"
 #include "services/ZCRS.h"
+#include "support/DataRow.h"
 #include "support/ServiceCallLog.h"
 #include "support/TestRegistry.h"
 
@@ -17,12 +18,6 @@ int crashHookCalls = 0;
 void countCrash()
 {
     ++crashHookCalls;
-}
-
-template<typename... Values>
-void row(const char *name, const Values &...values)
-{
-    (QTest::newRow(name) << ... << values);
 }
 } // namespace
 
