@@ -202,7 +202,9 @@ private slots:
         int lineWidth = 10;
         for (int round = 0; round < 20 || !peerDone; ++round) {
             QVERIFY(round < 100000);
-            peerDone = peerDone || peer.waitForFinished(0);
+            // A short pause between saves lets the peer take the settings lock: it backs
+            // off longer after each refusal and would otherwise wait for many seconds.
+            peerDone = peerDone || peer.waitForFinished(5);
             editor.setInt(Slot::LineWidth, ++lineWidth);
             QCOMPARE(editor.save(), 1);
         }
