@@ -23,4 +23,7 @@ public:
     // Settings opened on the key: reads and writes address the key's values by name,
     // beginGroup() enters a sub-key, remove("sub") removes a sub-key with its values.
     static std::unique_ptr<QSettings> open(const QString &keyPath);
+    // Writes the pending changes of settings opened with open(); false when the file could
+    // not be written. Every writer of the file goes through here (see the .cpp for why).
+    static bool sync(QSettings &settings);
 };

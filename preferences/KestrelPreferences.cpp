@@ -50,8 +50,7 @@ bool writeList(const QString &keyPath, int capacity, int count, WriteItem writeI
         writeItem(*settings, item);
         settings->endGroup();
     }
-    settings->sync();
-    return settings->status() != QSettings::AccessError;
+    return RegistrySettings::sync(*settings);
 }
 
 } // namespace

@@ -167,8 +167,7 @@ int Preferences::save(const QString &root, const QString &path)
     }
     if (written.empty())
         return 0;
-    settings->sync();
-    if (settings->status() == QSettings::AccessError)
+    if (!RegistrySettings::sync(*settings))
         return 0;
     for (int index : written)
         entries_[index].synced = true;
