@@ -26,8 +26,34 @@ QString RegistrySettings::groupForKey(const QString &keyPath)
     return group;
 }
 
+namespace {
+
+// Writers of the file take turns through this lock (see sync() below).
+class WriterTurn
+{
+public:
+    WriterTurn() : lock_(prepare()) { lock_.lock(); }
+
+private:
+    static QString prepare()
+    {
+        const QString path = RegistrySettings::filePath();
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        return path + QStringLiteral(".turn");
+    }
+
+    QLockFile lock_;
+};
+
+} // namespace
+
+// QSettings reads the file when it is opened and notes the file's size and time apart from
+// the read. A write by another process in between would leave this process believing it
+// holds the new file while it holds the old one, and its next write would put the old
+// values back. So the read, too, happens while no other process may write.
 std::unique_ptr<QSettings> RegistrySettings::open(const QString &keyPath)
 {
+    const WriterTurn turn;
     auto settings = std::make_unique<QSettings>(filePath(), QSettings::IniFormat);
     const QString group = groupForKey(keyPath);
     if (!group.isEmpty())
@@ -42,10 +68,8 @@ std::unique_ptr<QSettings> RegistrySettings::open(const QString &keyPath)
 // than any the file had before.
 bool RegistrySettings::sync(QSettings &settings)
 {
+    const WriterTurn turn;
     const QString path = filePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QLockFile turn(path + QStringLiteral(".turn"));
-    turn.lock();
     const QDateTime before = QFileInfo(path).lastModified();
     settings.sync();
     const QDateTime after = QFileInfo(path).lastModified();
