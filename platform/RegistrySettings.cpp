@@ -61,22 +61,35 @@ std::unique_ptr<QSettings> RegistrySettings::open(const QString &keyPath)
     return settings;
 }
 
-// QSettings notices that another process wrote the file only by its size and modification
-// time. File times advance in coarse ticks (several milliseconds), so a write of the same
-// size by another process within one tick went unseen, and our next write silently put the
-// old values back. Writers therefore take turns and each leaves a modification time later
-// than any the file had before.
+namespace {
+
+void setModificationTime(const QString &path, const QDateTime &time)
+{
+    QFile file(path);
+    if (file.open(QIODevice::Append))
+        file.setFileTime(time, QFileDevice::FileModificationTime);
+}
+
+} // namespace
+
+// QSettings keeps the file's contents per process and, before a write, reads the file again
+// only when its size or modification time differs from what it last saw. Another writer
+// can leave both unchanged: the same size, within one tick of the file clock (milliseconds
+// here, coarser elsewhere), or a hand edit that kept the file's time. The write would then
+// merge into stale contents and silently put the other writer's old values back. So, while
+// holding the writers' turn, every write first moves the file's time past any this process
+// has seen, which makes QSettings merge into the file as it is now, and afterwards leaves a
+// time later than any the file had before, so that other processes notice the write.
 bool RegistrySettings::sync(QSettings &settings)
 {
     const WriterTurn turn;
     const QString path = filePath();
     const QDateTime before = QFileInfo(path).lastModified();
+    if (before.isValid())
+        setModificationTime(path, before.addMSecs(1));
     settings.sync();
     const QDateTime after = QFileInfo(path).lastModified();
-    if (before.isValid() && after.isValid() && after <= before) {
-        QFile file(path);
-        if (file.open(QIODevice::Append))
-            file.setFileTime(before.addMSecs(1), QFileDevice::FileModificationTime);
-    }
+    if (before.isValid() && after.isValid() && after <= before.addMSecs(1))
+        setModificationTime(path, before.addMSecs(2));
     return settings.status() != QSettings::AccessError;
 }

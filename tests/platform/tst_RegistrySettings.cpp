@@ -43,6 +43,33 @@ private slots:
         QVERIFY(RegistrySettings::sync(*settings));
         QVERIFY(QFileInfo(RegistrySettings::filePath()).lastModified() > seen);
     }
+
+    // Another writer changed a value without changing the file's size or time (as two
+    // writes within one tick of the file clock do). Our next write must keep its value.
+    void writeMergesUnnoticedChange()
+    {
+        auto settings = RegistrySettings::open("HKEY_CURRENT_USER\\Software\\Norvane");
+        settings->setValue("Theirs", 1);
+        settings->setValue("Mine", 1);
+        QVERIFY(RegistrySettings::sync(*settings));
+
+        QFile file(RegistrySettings::filePath());
+        const QDateTime seen = QFileInfo(file).lastModified();
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.contains("Theirs=1"));
+        QVERIFY(file.seek(0));
+        file.write(QByteArray(text).replace("Theirs=1", "Theirs=2"));
+        QVERIFY(file.flush());
+        QVERIFY(file.setFileTime(seen, QFileDevice::FileModificationTime));
+        file.close();
+
+        settings->setValue("Mine", 2);
+        QVERIFY(RegistrySettings::sync(*settings));
+        const auto reader = RegistrySettings::open("HKEY_CURRENT_USER\\Software\\Norvane");
+        QCOMPARE(reader->value("Theirs").toInt(), 2);
+        QCOMPARE(reader->value("Mine").toInt(), 2);
+    }
 };
 
 KESTREL_TEST(tst_RegistrySettings)
