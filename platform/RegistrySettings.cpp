@@ -45,6 +45,13 @@ private:
     QLockFile lock_;
 };
 
+void setModificationTime(const QString &path, const QDateTime &time)
+{
+    QFile file(path);
+    if (file.open(QIODevice::Append))
+        file.setFileTime(time, QFileDevice::FileModificationTime);
+}
+
 } // namespace
 
 // QSettings reads the file when it is opened and notes the file's size and time apart from
@@ -60,17 +67,6 @@ std::unique_ptr<QSettings> RegistrySettings::open(const QString &keyPath)
         settings->beginGroup(group);
     return settings;
 }
-
-namespace {
-
-void setModificationTime(const QString &path, const QDateTime &time)
-{
-    QFile file(path);
-    if (file.open(QIODevice::Append))
-        file.setFileTime(time, QFileDevice::FileModificationTime);
-}
-
-} // namespace
 
 // QSettings keeps the file's contents per process and, before a write, reads the file again
 // only when its size or modification time differs from what it last saw. Another writer
