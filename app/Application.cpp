@@ -1,8 +1,7 @@
 #include "app/Application.h"
 
-#include "app/LocalServerName.h"
-#include "app/Trace.h"
-#include "mainwindow/KestrelEditor.h"
+#include "platform/LocalServerName.h"
+#include "platform/Trace.h"
 #include "platform/WindowUtilities.h"
 
 #include <QDebug>
@@ -152,11 +151,6 @@ void Application::SetGlobalStyleSheet(double dpi)
     setStyleSheet(ScaleStyleSheetForDpi(sheet, dpi));
 }
 
-void Application::SetMainWindow(KestrelEditor *window)
-{
-    mainWindow_ = window;
-}
-
 void Application::StartCrashReporter()
 {
     if (crashReporter_.IsLoaded())
@@ -173,6 +167,5 @@ ZCRS &Application::CrashReporter()
 
 void Application::OnIpcMessage(const QString &message)
 {
-    if (mainWindow_)
-        emit mainWindow_->commandArrived(message);
+    emit commandReceived(message);
 }

@@ -8,11 +8,9 @@
 #include <QString>
 #include <QStringList>
 
-class KestrelEditor;
-
 // The process: one instance per user. A later start hands its command line to the running
-// instance over the local channel and ends; the running instance passes every command line
-// it receives to the main window.
+// instance over the local channel and ends; the running instance emits every command line
+// it receives as commandReceived.
 class Application : public QApplication
 {
     Q_OBJECT
@@ -42,15 +40,17 @@ public:
     void ForwardCommandLine();
     bool StartServer();
     void SetGlobalStyleSheet(double dpi);
-    void SetMainWindow(KestrelEditor *window);
     void StartCrashReporter();
     ZCRS &CrashReporter();
+
+signals:
+    // A command line from a later start, to be carried out by the main window.
+    void commandReceived(const QString &cmdline);
 
 public slots:
     void OnIpcMessage(const QString &message);
 
 private:
-    KestrelEditor *mainWindow_ = nullptr;
     IpcServer ipcServer_;
     IpcClient ipcClient_;
     ZCRS crashReporter_;

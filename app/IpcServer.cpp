@@ -1,7 +1,7 @@
 #include "app/IpcServer.h"
 
 #include "app/IpcSocket.h"
-#include "app/LocalServerName.h"
+#include "platform/LocalServerName.h"
 
 #include <QFileInfo>
 #include <QLocalServer>

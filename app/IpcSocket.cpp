@@ -1,7 +1,7 @@
 #include "app/IpcSocket.h"
 
-#include "app/LocalServerName.h"
-#include "app/Trace.h"
+#include "platform/LocalServerName.h"
+#include "platform/Trace.h"
 
 #include <QDataStream>
 #include <QDeadlineTimer>

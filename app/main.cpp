@@ -14,7 +14,8 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/Kestrel.ico")));
     application.SetGlobalStyleSheet(QGuiApplication::primaryScreen()->logicalDotsPerInchX());
     KestrelEditor window;
-    application.SetMainWindow(&window);
+    QObject::connect(&application, &Application::commandReceived, &window,
+                     &KestrelEditor::commandArrived);
     emit window.commandArrived(Application::JoinArguments(QCoreApplication::arguments()));
     return application.exec();
 }

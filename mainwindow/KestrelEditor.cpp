@@ -1,6 +1,6 @@
 #include "mainwindow/KestrelEditor.h"
 
-#include "app/Trace.h"
+#include "platform/Trace.h"
 #include "editor/Editor.h"
 #include "platform/CommandLineSplitter.h"
 #include "platform/WindowUtilities.h"

@@ -1,7 +1,7 @@
 #include "platform/CaptureProgramLink.h"
 
-#include "app/LocalServerName.h"
-#include "app/Trace.h"
+#include "platform/LocalServerName.h"
+#include "platform/Trace.h"
 
 #include <QByteArray>
 #include <QDataStream>

@@ -1,4 +1,4 @@
-#include "app/LocalServerName.h"
+#include "platform/LocalServerName.h"
 
 #include <QStandardPaths>
 
