@@ -268,8 +268,8 @@ void MessageBox::nameButtonsByRole()
 
 void MessageBox::replaceButtonTexts()
 {
-    // Keyed by the toolkit's own texts; built on first use, after the catalogue is installed.
-    static const QHash<QString, QString> replacements {
+    // Keyed by the toolkit's own texts; built at each show, so they follow the installed catalogue.
+    const QHash<QString, QString> replacements {
             {QStringLiteral("OK"), tr("Ok")},        {QStringLiteral("Cancel"), tr("Cancel")},
             {QStringLiteral("&Yes"), tr("Yes(&Y)")}, {QStringLiteral("&No"), tr("No(&N)")},
             {QStringLiteral("Close"), tr("Close")},

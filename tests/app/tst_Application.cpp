@@ -1,7 +1,6 @@
 #include "app/Application.h"
 #include "support/DataRow.h"
 #include "support/TestEnvironment.h"
-#include "support/TestRegistry.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -113,5 +112,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(ApplicationTest)
+QTEST_MAIN(ApplicationTest)
 #include "tst_Application.moc"

@@ -1,8 +1,7 @@
 #include "app/IpcClient.h"
 #include "app/IpcServer.h"
 #include "app/IpcSocket.h"
-#include "app/LocalServerName.h"
-#include "support/TestRegistry.h"
+#include "platform/LocalServerName.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -171,5 +170,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(IpcChannelTest)
+QTEST_MAIN(IpcChannelTest)
 #include "tst_IpcChannel.moc"

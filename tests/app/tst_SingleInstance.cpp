@@ -1,10 +1,9 @@
 #include "app/Application.h"
 #include "app/IpcClient.h"
-#include "app/LocalServerName.h"
+#include "platform/LocalServerName.h"
 #include "platform/RegistrySettings.h"
 #include "support/ServiceCallLog.h"
 #include "support/TestEnvironment.h"
-#include "support/TestRegistry.h"
 
 #include <QDir>
 #include <QFile>
@@ -156,5 +155,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(SingleInstanceTest)
+QTEST_MAIN(SingleInstanceTest)
 #include "tst_SingleInstance.moc"

@@ -1,7 +1,6 @@
-#include "app/Trace.h"
+#include "platform/Trace.h"
 #include "platform/RegistrySettings.h"
 #include "support/TestEnvironment.h"
-#include "support/TestRegistry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -159,5 +158,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(TraceTest)
+QTEST_MAIN(TraceTest)
 #include "tst_Trace.moc"

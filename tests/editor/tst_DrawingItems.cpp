@@ -5,7 +5,6 @@
 #include "editor/DrawingMosaicItem.h"
 #include "editor/DrawingRectItem.h"
 #include "editor/DrawingSpeechBalloonItem.h"
-#include "support/TestRegistry.h"
 #include "tests/editor/EditorTestSupport.h"
 
 #include <QTest>
@@ -293,5 +292,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(TestDrawingItems)
+QTEST_MAIN(TestDrawingItems)
 #include "tst_DrawingItems.moc"

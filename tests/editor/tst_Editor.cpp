@@ -2,7 +2,6 @@
 #include "editor/DrawingMosaicItem.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/TestEnvironment.h"
-#include "support/TestRegistry.h"
 #include "tests/editor/EditorTestSupport.h"
 
 #include <QBuffer>
@@ -458,5 +457,5 @@ private:
     QString capturePath_;
 };
 
-KESTREL_TEST(TestEditor)
+QTEST_MAIN(TestEditor)
 #include "tst_Editor.moc"

@@ -1,6 +1,5 @@
 #include "output/GifWriter.h"
 #include "support/TestEnvironment.h"
-#include "support/TestRegistry.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -143,5 +142,5 @@ private:
     std::unique_ptr<QTemporaryDir> dir_;
 };
 
-KESTREL_TEST(TestGifWriter)
+QTEST_MAIN(TestGifWriter)
 #include "tst_GifWriter.moc"

@@ -1,10 +1,9 @@
-#include "app/Trace.h"
+#include "platform/Trace.h"
 #include "platform/CaptureProgramLink.h"
 #include "platform/RegistrySettings.h"
 #include "platform/WindowUtilities.h"
 #include "support/CapturePeer.h"
 #include "support/TestEnvironment.h"
-#include "support/TestRegistry.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -111,5 +110,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(tst_CaptureProgramLink)
+QTEST_MAIN(tst_CaptureProgramLink)
 #include "tst_CaptureProgramLink.moc"

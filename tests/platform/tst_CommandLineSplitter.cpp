@@ -1,5 +1,4 @@
 #include "platform/CommandLineSplitter.h"
-#include "support/TestRegistry.h"
 
 #include <QTest>
 
@@ -52,5 +51,5 @@ void tst_CommandLineSplitter::split()
     QCOMPARE(SplitCommandLine(line), tokens);
 }
 
-KESTREL_TEST(tst_CommandLineSplitter)
+QTEST_MAIN(tst_CommandLineSplitter)
 #include "tst_CommandLineSplitter.moc"

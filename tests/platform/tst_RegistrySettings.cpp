@@ -1,6 +1,5 @@
 #include "platform/RegistrySettings.h"
 #include "support/TestEnvironment.h"
-#include "support/TestRegistry.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -72,5 +71,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(tst_RegistrySettings)
+QTEST_MAIN(tst_RegistrySettings)
 #include "tst_RegistrySettings.moc"

@@ -1,6 +1,5 @@
 #include "platform/WindowPlacement.h"
 #include "platform/WindowUtilities.h"
-#include "support/TestRegistry.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -84,5 +83,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(tst_WindowPlacement)
+QTEST_MAIN(tst_WindowPlacement)
 #include "tst_WindowPlacement.moc"

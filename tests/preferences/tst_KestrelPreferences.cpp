@@ -1,7 +1,6 @@
 #include "preferences/KestrelPreferences.h"
 #include "preferences/RegistryFile.h"
 #include "support/TestEnvironment.h"
-#include "support/TestRegistry.h"
 
 #include <QProcess>
 #include <QSettings>
@@ -36,23 +35,7 @@ QList<QSize> presets(int count, int height)
     return list;
 }
 
-// Stands in for the capture program: saves two size presets, then LastSelRectWidth 50
-// times (600 to 649).
-int capturePeer(const QStringList &)
-{
-    KestrelPreferences preferences;
-    preferences.initialize();
-    preferences.setSizePresets(presets(2, 50));
-    for (int round = 0; round < 50; ++round) {
-        preferences.setInt(Slot::LastSelRectWidth, 600 + round);
-        preferences.save();
-    }
-    return 0;
-}
-
 } // namespace
-
-KESTREL_CHILD("capture-peer", capturePeer)
 
 class tst_KestrelPreferences : public QObject
 {
@@ -195,7 +178,7 @@ private slots:
         editor.initialize();
         editor.save();
         QProcess peer;
-        peer.start(QCoreApplication::applicationFilePath(), {"--child", "capture-peer"});
+        peer.start(KESTREL_FIXTURES_DIR "/settings_peer", {});
         QVERIFY(peer.waitForStarted());
         // At least one save after the peer finished: it must not undo the peer's values.
         bool peerDone = false;
@@ -233,5 +216,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(tst_KestrelPreferences)
+QTEST_MAIN(tst_KestrelPreferences)
 #include "tst_KestrelPreferences.moc"

@@ -1,7 +1,6 @@
 #include "preferences/Preferences.h"
 #include "preferences/RegistryFile.h"
 #include "support/TestEnvironment.h"
-#include "support/TestRegistry.h"
 
 #include <QSettings>
 #include <QTest>
@@ -152,5 +151,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(tst_Preferences)
+QTEST_MAIN(tst_Preferences)
 #include "tst_Preferences.moc"

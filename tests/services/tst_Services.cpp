@@ -3,7 +3,6 @@
 #include "services/ZCRS.h"
 #include "support/DataRow.h"
 #include "support/ServiceCallLog.h"
-#include "support/TestRegistry.h"
 
 #include <QCoreApplication>
 #include <QLibrary>
@@ -146,5 +145,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(ServicesTest)
+QTEST_MAIN(ServicesTest)
 #include "tst_Services.moc"

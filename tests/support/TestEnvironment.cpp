@@ -6,7 +6,12 @@
 #include <QFile>
 
 namespace {
-QString rootPath;
+// A function's static, so it exists before the guard object of another file is built.
+QString &rootPath()
+{
+    static QString path;
+    return path;
+}
 
 void makePrivateDir(const QString &path, const char *variable)
 {
@@ -18,7 +23,7 @@ void makePrivateDir(const QString &path, const char *variable)
 
 TestEnvironment::TestEnvironment() : dir_(QDir::tempPath() + "/kestrel-test-XXXXXX")
 {
-    rootPath = dir_.path();
+    rootPath() = dir_.path();
     makePrivateDir(configHome(), "XDG_CONFIG_HOME");
     makePrivateDir(runtimeDir(), "XDG_RUNTIME_DIR");
     makePrivateDir(tempDir(), "TMPDIR");
@@ -26,27 +31,27 @@ TestEnvironment::TestEnvironment() : dir_(QDir::tempPath() + "/kestrel-test-XXXX
 
 TestEnvironment::~TestEnvironment()
 {
-    rootPath.clear();
+    rootPath().clear();
 }
 
 QString TestEnvironment::root()
 {
-    return rootPath;
+    return rootPath();
 }
 
 QString TestEnvironment::configHome()
 {
-    return rootPath + "/config";
+    return rootPath() + "/config";
 }
 
 QString TestEnvironment::runtimeDir()
 {
-    return rootPath + "/runtime";
+    return rootPath() + "/runtime";
 }
 
 QString TestEnvironment::tempDir()
 {
-    return rootPath + "/tmp";
+    return rootPath() + "/tmp";
 }
 
 void TestEnvironment::resetRegistry()

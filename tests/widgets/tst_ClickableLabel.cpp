@@ -1,4 +1,3 @@
-#include "support/TestRegistry.h"
 #include "widgets/ClickableLabel.h"
 
 #include <QHoverEvent>
@@ -61,5 +60,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(tst_ClickableLabel)
+QTEST_MAIN(tst_ClickableLabel)
 #include "tst_ClickableLabel.moc"

@@ -1,5 +1,4 @@
 #include "app/Application.h"
-#include "support/TestRegistry.h"
 #include "widgets/MessageBox.h"
 
 #include <QApplication>
@@ -71,5 +70,5 @@ private slots:
     }
 };
 
-KESTREL_TEST(tst_MessageBoxLook)
+QTEST_MAIN(tst_MessageBoxLook)
 #include "tst_MessageBoxLook.moc"
