@@ -1,0 +1,45 @@
+#pragma once
+
+// What every benchmark shares: figures printed one per line (name, value, unit), medians of
+// repeated runs, and the test captures and input the annotation benchmarks work on.
+
+#include "editor/Editor.h"
+
+#include <QEvent>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace bench {
+
+extern const QSize kCaptureSize;
+extern const QRect kViewport;
+
+void report(const char *name, double value, const char *unit);
+double median(std::vector<double> values);
+// Milliseconds per run of `work`, the median of `runs` runs.
+double timeMedian(int runs, const std::function<void(int)> &work);
+double residentMegabytes();
+
+// A 3840x2160 capture of noise: screen content is not random, but noise defeats no
+// optimisation unfairly either.
+QImage noisyCapture();
+// That capture saved as PNG in a folder that lives as long as the program.
+QString noisyCapturePath();
+
+void sendMouse(Editor &editor, QEvent::Type type, const QPoint &point, Qt::MouseButtons buttons);
+void drag(Editor &editor, const QPoint &from, const QPoint &to, int moves);
+// 200 items of every kind spread over the capture, ten of them mosaics.
+void crowd(Editor &editor);
+
+// A group of benchmarks, run by main in the order of registration:
+// static const bool registered = bench::add("view", runViewBenchmarks);
+using Suite = std::function<void()>;
+bool add(const char *name, Suite suite);
+int runAll(const QStringList &only);
+
+} // namespace bench
