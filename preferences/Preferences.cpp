@@ -150,8 +150,7 @@ int Preferences::load(const QString &root, const QString &path)
 }
 
 // The written slots count as synced only once the file really holds them; after a failed
-// write they stay pending, so the next save tries again. (A FormatError only says that
-// damaged lines of the old file were dropped; the values were written.)
+// write they stay pending, so the next save tries again.
 int Preferences::save(const QString &root, const QString &path)
 {
     const auto settings = RegistrySettings::open(root + path);
