@@ -4,6 +4,7 @@
 #include "popups/FigurePopup.h"
 #include "popups/LinePopup.h"
 #include "popups/MosaicPopup.h"
+#include "popups/PopupTestSupport.h"
 #include "widgets/Menu.h"
 
 #include <QAbstractButton>
@@ -43,12 +44,16 @@ Hosted make(Kind kind)
     case Figure:
         h.popup = new FigurePopup;
         h.choice = SIGNAL(figureSelected(Editor::ShapeType, Qt::PenStyle, QColor, QColor));
-        h.choose = [p = h.popup] { child<QAbstractButton>(p, "lineDottedBtn_")->click(); };
+        h.choose = [p = h.popup] {
+            child<QAbstractButton>(p, "lineDottedBtn_")->click();
+        };
         break;
     case Mosaic:
         h.popup = new MosaicPopup;
         h.choice = SIGNAL(mosaicSelected(MosaicPopup::Strength));
-        h.choose = [p = h.popup] { child<QAbstractButton>(p, "strongRdo_")->click(); };
+        h.choose = [p = h.popup] {
+            child<QAbstractButton>(p, "strongRdo_")->click();
+        };
         break;
     case Line:
         h.popup = new LinePopup;
@@ -62,13 +67,17 @@ Hosted make(Kind kind)
         palette->setBasicColors(ColorPalettes::highlighter());
         h.popup = palette;
         h.choice = SIGNAL(colorSelected(QColor));
-        h.choose = [p = h.popup] { child<QAbstractButton>(p, "basicColor3")->click(); };
+        h.choose = [p = h.popup] {
+            child<QAbstractButton>(p, "basicColor3")->click();
+        };
         break;
     }
     case Mixer:
         h.popup = new ColorPicker;
         h.choice = SIGNAL(colorSelected(QColor));
-        h.choose = [p = h.popup] { child<QAbstractButton>(p, "okBtn_")->click(); };
+        h.choose = [p = h.popup] {
+            child<QAbstractButton>(p, "okBtn_")->click();
+        };
         break;
     }
     return h;
@@ -83,12 +92,7 @@ class tst_Popup : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        qRegisterMetaType<Editor::ShapeType>();
-        qRegisterMetaType<Qt::PenStyle>();
-        qRegisterMetaType<MosaicPopup::Strength>();
-    }
+    void initTestCase() { registerPopupSignalTypes(); }
 
     void oneSignalPerShowing_data()
     {

@@ -3,6 +3,7 @@
 #include "popups/FigurePopup.h"
 #include "popups/LinePopup.h"
 #include "popups/MosaicPopup.h"
+#include "popups/PopupTestSupport.h"
 #include "popups/TextPopup.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
@@ -60,12 +61,7 @@ class tst_ToolPopups : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        qRegisterMetaType<Editor::ShapeType>();
-        qRegisterMetaType<Qt::PenStyle>();
-        qRegisterMetaType<MosaicPopup::Strength>();
-    }
+    void initTestCase() { registerPopupSignalTypes(); }
     void init() { TestEnvironment::resetRegistry(); }
 
     // Each panel shows what the store holds, or the closest choice it offers, announces
@@ -79,12 +75,12 @@ private slots:
         row("figure defaults", int(Figure), Values(), "5 1 #00000000 #ffff0000");
         row("dotted circle", int(Figure), Values {{P::FigureType, 6}, {P::FigureLineType, 3}},
             "6 3 #00000000 #ffff0000");
-        row("text is no figure", int(Figure), Values {{P::FigureType, 9}}, "5 1 #00000000 #ffff0000");
+        row("text is no figure", int(Figure), Values {{P::FigureType, 9}},
+            "5 1 #00000000 #ffff0000");
         row("dashes show dotted", int(Figure), Values {{P::FigureType, 4}, {P::FigureLineType, 2}},
             "4 3 #00000000 #ffff0000");
         row("colours off the palette", int(Figure),
-            Values {{P::FigureFillColor, odd}, {P::FigureLineColor, 0}},
-            "5 1 #280a141e #00000000");
+            Values {{P::FigureFillColor, odd}, {P::FigureLineColor, 0}}, "5 1 #280a141e #00000000");
         row("width 3", int(Line), Values(), "3");
         row("width 12", int(Line), Values {{P::LineWidth, 12}}, "12");
         row("width 7", int(Line), Values {{P::LineWidth, 7}}, "8");
@@ -97,8 +93,7 @@ private slots:
         row("text stored", int(Text),
             Values {{P::TextSize, 48}, {P::TextColor, red}, {P::TextStyle, 6}}, "48 #ffff0000 6");
         row("text off the offer", int(Text),
-            Values {{P::TextSize, 13}, {P::TextColor, odd}, {P::TextStyle, -1}},
-            "12 #280a141e 7");
+            Values {{P::TextSize, 13}, {P::TextColor, odd}, {P::TextStyle, -1}}, "12 #280a141e 7");
     }
 
     void restore()
@@ -229,15 +224,16 @@ private slots:
     void mosaicSamples()
     {
         MosaicPopup popup;
-        QList<QImage> seen {popup.findChild<QLabel *>("originalImage")->pixmap(Qt::ReturnByValue).toImage()};
+        QList<QImage> seen {
+                popup.findChild<QLabel *>("originalImage")->pixmap(Qt::ReturnByValue).toImage()};
         for (const char *name : {"weakImage", "mediumImage", "strongImage"}) {
-            const QImage shown = popup.findChild<QLabel *>(name)->pixmap(Qt::ReturnByValue).toImage();
+            const QImage shown =
+                    popup.findChild<QLabel *>(name)->pixmap(Qt::ReturnByValue).toImage();
             const int strength = seen.size() == 1 ? 4 : seen.size() == 2 ? 6 : 9;
             QVERIFY(!shown.isNull());
             for (int y = 0; y < shown.height(); ++y)
                 for (int x = 0; x < shown.width(); ++x)
-                    QCOMPARE(shown.pixel(x, y),
-                             shown.pixel(x - x % strength, y - y % strength));
+                    QCOMPARE(shown.pixel(x, y), shown.pixel(x - x % strength, y - y % strength));
             QVERIFY2(!seen.contains(shown), name);
             seen << shown;
         }
