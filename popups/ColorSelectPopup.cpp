@@ -41,7 +41,10 @@ ColorSelectPopup::ColorSelectPopup(QWidget *parent)
         colorButtons_->addButton(swatch);
         basicSwatches_ << swatch;
     }
-    ui_->colorPickerBtn_->setMenu(picker_->attachMenu(ui_->colorPickerBtn_));
+    Menu *mixer = picker_->attachMenu(ui_->colorPickerBtn_);
+    ui_->colorPickerBtn_->setMenu(mixer);
+    // The mixer starts from the current colour (the picker refuses translucent ones).
+    connect(mixer, &QMenu::aboutToShow, this, [this] { picker_->setColor(color_); });
 
     connect(colorButtons_, qOverload<QAbstractButton *>(&QButtonGroup::buttonClicked), this,
             &ColorSelectPopup::onSwatchClicked);
@@ -49,8 +52,9 @@ ColorSelectPopup::ColorSelectPopup(QWidget *parent)
         if (color_.isValid())
             emit colorSelected(color_);
     });
+    // The mixer's closed and canceled stay unconnected: leaving it with Escape or Cancel
+    // goes back to the palette and chooses nothing.
     connect(picker_, &ColorPicker::colorSelected, this, &ColorSelectPopup::addCustomColor);
-    // Leaving the mixer with Escape or Cancel goes back to the palette and chooses nothing.
 
     prepareControls();
 }
@@ -108,8 +112,9 @@ void ColorSelectPopup::checkSwatch(ColorSelectButton *swatch)
     }
     // An exclusive group never lets its last checked button go.
     colorButtons_->setExclusive(false);
-    if (QAbstractButton *checked = colorButtons_->checkedButton())
-        checked->setChecked(false);
+    const auto buttons = colorButtons_->buttons();
+    for (QAbstractButton *button : buttons)
+        button->setChecked(false);
     colorButtons_->setExclusive(true);
 }
 

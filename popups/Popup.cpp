@@ -66,8 +66,8 @@ bool Popup::event(QEvent *event)
 
 void Popup::mousePressEvent(QMouseEvent *event)
 {
-    // A click on the panel's background must not reach the hosting menu, which would
-    // take it for a click on an item and close.
+    // A press on the panel's own background stays with the panel and never reaches the
+    // hosting menu.
     if (event->button() == Qt::LeftButton && event->buttons() == Qt::LeftButton)
         return;
     QWidget::mousePressEvent(event);
