@@ -54,82 +54,65 @@ private slots:
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
     void cleanup() { ModalDialogAnswerer::disarmAll(); }
 
-    // Each button's answer; "Skip" switches off only the question of its own mode, and a
-    // switched-off question answers Delete without asking.
-    void confirmDelete_data()
+    // Each button's answer and what it opens; "Skip" switches off only the dialog of its
+    // own mode, and a switched-off dialog does not run (a delete is then confirmed).
+    void askWithSkip_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("skip");
-        QTest::addColumn<int>("answer");
-        row("one, yes", 0, QString("Yes(&Y)"), false, 1);
-        row("one, save first, skip", 0, QString("Discard after save"), true, 0);
-        row("one, no", 0, QString("No(&N)"), false, 2);
-        row("one, closed, skip", 0, QString(), true, 3);
-        row("selected, yes, skip", 1, QString("Yes(&Y)"), true, 1);
-        row("all, no", 2, QString("No(&N)"), false, 2);
-        row("all, closed, skip", 2, QString(), true, 3);
-    }
-
-    void confirmDelete()
-    {
-        QFETCH(int, mode);
-        QFETCH(QString, button);
-        QFETCH(bool, skip);
-        QFETCH(int, answer);
-        const int own = mode ? KestrelPreferences::NotifyDeleteAllHistory
-                             : KestrelPreferences::NotifyDeleteHistory;
-        const int other = mode ? KestrelPreferences::NotifyDeleteHistory
-                               : KestrelPreferences::NotifyDeleteAllHistory;
-        preferences_.setBool(own, true);
-        preferences_.setBool(other, true);
-        const auto seen = ::answer(skip, button);
-        QCOMPARE(ConfirmDeleteDialog::confirm(preferences_, mode), answer);
-        QCOMPARE(seen->buttons.size(), mode ? 3 : 4); // with "Skip"
-        QCOMPARE(preferences_.getBool(own, true), !skip);
-        QVERIFY(preferences_.getBool(other, false));
-
-        const auto unasked = ModalDialogAnswerer::closeWindow(300);
-        QCOMPARE(ConfirmDeleteDialog::confirm(preferences_, mode), skip ? 1 : 3);
-        QCOMPARE(unasked->answered, !skip);
-    }
-
-    void postSave_data()
-    {
+        QTest::addColumn<QString>("dialog");
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("skip");
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("opened");
-        row("one, open image", 0, QString("Open Image(&V)"), false, 0, QString("/p/shot.png"));
-        row("one, open folder, skip", 0, QString("Open Folder(&O)"), true, 1, QString("/p"));
-        row("several, close, skip", 2, QString("Close"), true, 2, QString());
-        row("several, closed", 2, QString(), false, 3, QString());
-        row("several, open folder", 2, QString("Open Folder(&O)"), false, 1, QString("/p"));
+        const QString none;
+        // clang-format off
+        row("delete one, yes", "delete", 0, QString("Yes(&Y)"), false, 1, none);
+        row("delete one, save first, skip", "delete", 0, QString("Discard after save"), true, 0, none);
+        row("delete one, no", "delete", 0, QString("No(&N)"), false, 2, none);
+        row("delete one, closed, skip", "delete", 0, none, true, 3, none);
+        row("delete selected, yes, skip", "delete", 1, QString("Yes(&Y)"), true, 1, none);
+        row("delete all, no", "delete", 2, QString("No(&N)"), false, 2, none);
+        row("saved one, open image", "saved", 0, QString("Open Image(&V)"), false, 0, QString("/p/shot.png"));
+        row("saved one, open folder, skip", "saved", 0, QString("Open Folder(&O)"), true, 1, QString("/p"));
+        row("saved several, close, skip", "saved", 2, QString("Close"), true, 2, none);
+        row("saved several, closed", "saved", 2, none, false, 3, none);
+        row("saved several, open folder", "saved", 2, QString("Open Folder(&O)"), false, 1, QString("/p"));
+        // clang-format on
     }
 
-    void postSave()
+    void askWithSkip()
     {
+        QFETCH(QString, dialog);
         QFETCH(int, mode);
         QFETCH(QString, button);
         QFETCH(bool, skip);
         QFETCH(int, answer);
         QFETCH(QString, opened);
-        const int own =
-                mode ? KestrelPreferences::ShowPostSaveAllDlg : KestrelPreferences::ShowPostSaveDlg;
-        const int other =
-                mode ? KestrelPreferences::ShowPostSaveDlg : KestrelPreferences::ShowPostSaveAllDlg;
+        const bool deleting = dialog == "delete";
+        using P = KestrelPreferences;
+        const int keys[2][2] = {{P::ShowPostSaveDlg, P::ShowPostSaveAllDlg},
+                                {P::NotifyDeleteHistory, P::NotifyDeleteAllHistory}};
+        const int own = keys[deleting][mode > 0], other = keys[deleting][mode == 0];
         preferences_.setBool(own, true);
         preferences_.setBool(other, true);
         opened_.clear();
+        const auto run = [&] {
+            return deleting ? ConfirmDeleteDialog::confirm(preferences_, mode)
+                            : PostSaveDialog::present(preferences_, mode, "/p/shot.png", 3);
+        };
         const auto seen = ::answer(skip, button);
-        QCOMPARE(PostSaveDialog::present(preferences_, mode, "/p/shot.png", 3), answer);
-        QCOMPARE(seen->labels.mid(0, 2),
-                 mode ? QStringList({"Saved captured 3 images.", "/p"})
-                      : QStringList({"Saved captured image.", "/p/shot.png"}));
+        QCOMPARE(run(), answer);
+        if (!deleting)
+            QCOMPARE(seen->labels.mid(0, 2),
+                     mode ? QStringList({"Saved captured 3 images.", "/p"})
+                          : QStringList({"Saved captured image.", "/p/shot.png"}));
         QCOMPARE(opened_, opened.isEmpty() ? QStringList() : QStringList(opened));
         QCOMPARE(preferences_.getBool(own, true), !skip);
         QVERIFY(preferences_.getBool(other, false));
+
+        const auto unasked = ModalDialogAnswerer::closeWindow(300);
+        QCOMPARE(run(), skip ? (deleting ? 1 : 3) : 3);
+        QCOMPARE(unasked->answered, !skip);
     }
 
     // The quality box follows the format; "save" stores every choice, the name format
@@ -143,7 +126,7 @@ private slots:
         row("PNG", 0, QString("80"), false, 80);
         row("JPG", 1, QString("high"), true, 100);
         row("BMP", 2, QString(), false, 100);
-        row("GIF", 3, QString("55"), false, 55);
+        row("GIF", 3, QString("0x50"), false, 100);
         row("unknown format shows PNG", 9, QString("55"), false, 55);
     }
 

@@ -1,6 +1,5 @@
 #include "output/FileNameFormatSettingDialog.h"
 #include "output/FileNameUtil.h"
-#include "output/SaveSettings.h"
 #include "output/WriteFileAtomically.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
@@ -8,7 +7,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -110,33 +108,39 @@ private slots:
         QCOMPARE(util_.fileName(dir_.path() + folderTail), dir_.path() + expand(expected));
     }
 
-    // Names of a multi-save, reserved one after the other; what was there stays.
+    // Names of a multi-save, reserved one after the other; what was there stays, and so
+    // does a file that appears after the first name was chosen.
     void numberedNames_data()
     {
         QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("nameTemplate");
         QTest::addColumn<int>("fileFormat");
         QTest::addColumn<QStringList>("present");
+        QTest::addColumn<bool>("appears");
         QTest::addColumn<QStringList>("expected");
         // clang-format off
-        row("shot_1, shot_2", 0, QString("shot"), 0, QStringList{"shot.png"}, QStringList{"shot_1.png", "shot_2.png"});
-        row("taken tails skipped", 0, QString("shot"), 0, QStringList{"shot_1.png", "shot_2.png/"}, QStringList{"shot_3.png", "shot_4.png"});
-        row("gif", 0, QString("shot"), 3, QStringList(), QStringList{"shot_1.gif", "shot_2.gif"});
-        row("serial", 2, QString(), 1, QStringList{"0001.jpg", "0002.jpg/"}, QStringList{"0003.jpg", "0004.jpg"});
+        row("shot_1, shot_2", 0, 0, QStringList{"shot.png"}, false, QStringList{"shot_1.png", "shot_2.png"});
+        row("taken tails skipped", 0, 0, QStringList{"shot_1.png", "shot_2.png/"}, false, QStringList{"shot_3.png", "shot_4.png"});
+        row("gif", 0, 3, QStringList(), false, QStringList{"shot_1.gif", "shot_2.gif"});
+        row("serial", 2, 1, QStringList{"0001.jpg", "0002.jpg/"}, false, QStringList{"0003.jpg", "0004.jpg"});
+        row("race, text", 0, 0, QStringList(), true, QStringList{"shot_2.png", "shot_3.png"});
+        row("race, serial", 2, 0, QStringList(), true, QStringList{"0002.png", "0003.png"});
         // clang-format on
     }
 
     void numberedNames()
     {
         QFETCH(int, type);
-        QFETCH(QString, nameTemplate);
         QFETCH(int, fileFormat);
         QFETCH(QStringList, present);
+        QFETCH(bool, appears);
         QFETCH(QStringList, expected);
-        use(type, nameTemplate, fileFormat);
+        use(type, type ? QString() : QString("shot"), fileFormat);
         makeEntries(dir_.path(), present);
         const QString base = util_.fileName(dir_.path());
-        QCOMPARE(util_.numberedFileName(base), dir_.path() + '/' + expected.first());
+        const QString chosen = util_.numberedFileName(base);
+        if (appears)
+            present << QFileInfo(chosen).fileName();
+        makeEntries(dir_.path(), present.mid(present.size() - appears));
         for (const QString &name : expected) {
             ReservedFile file = util_.reserveNumberedFileName(base);
             QCOMPARE(file.path(), dir_.path() + '/' + name);
@@ -148,33 +152,8 @@ private slots:
         }
     }
 
-    // A file that appears after the name was chosen is kept; the next name is used.
-    void nameTakenMeanwhile_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("automatic");
-        QTest::addColumn<QString>("expected");
-        row("multi-save, text", 0, false, QString("shot_2.png"));
-        row("multi-save, serial", 2, false, QString("0002.png"));
-        row("automatic, text", 0, true, QString("shot_1.png"));
-    }
-
-    void nameTakenMeanwhile()
-    {
-        QFETCH(int, type);
-        QFETCH(bool, automatic);
-        QFETCH(QString, expected);
-        use(type, type ? QString() : QString("shot"));
-        const QString base = util_.fileName(dir_.path());
-        const QString chosen = automatic ? base + ".png" : util_.numberedFileName(base);
-        makeEntries(dir_.path(), {QFileInfo(chosen).fileName()});
-        const ReservedFile file = automatic ? util_.reserveFileName(dir_.path())
-                                            : util_.reserveNumberedFileName(base);
-        QCOMPARE(file.path(), dir_.path() + '/' + expected);
-        QCOMPARE(contents(chosen), QByteArray("theirs"));
-    }
-
-    // The writer's side of a reservation: a placeholder nobody filled does not stay.
+    // The writer's side of an automatic save's reservation: a placeholder nobody filled
+    // does not stay, and a file that held the name meanwhile is passed over.
     void reservationContract_data()
     {
         QTest::addColumn<bool>("writes");
@@ -191,18 +170,20 @@ private slots:
         QFETCH(bool, keeps);
         QFETCH(QByteArray, left);
         use(0, "shot");
-        QString path;
+        makeEntries(dir_.path(), {"shot.png"});
+        const QString path = dir_.path() + "/new/shot.png";
         {
-            ReservedFile file = util_.reserveFileName(dir_.path() + "/new/folder");
-            path = file.path();
-            QCOMPARE(QFileInfo(path).size(), 0);
-            const bool written = WriteFileAtomically(
-                    path, [&](QIODevice &f) { return writes && f.write("image") == 5; });
-            QCOMPARE(written, writes);
+            ReservedFile file = util_.reserveFileName(dir_.path() + "/new");
+            QCOMPARE(file.path(), path);
+            QCOMPARE(util_.reserveFileName(dir_.path()).path(), dir_.path() + "/shot_1.png");
+            QCOMPARE(WriteFileAtomically(path,
+                                         [&](QIODevice &f) { return writes && f.write("image"); }),
+                     writes);
             if (keeps)
                 file.keep();
         }
         QCOMPARE(contents(path), left);
+        QCOMPARE(contents(dir_.path() + "/shot.png"), QByteArray("theirs"));
     }
 
     void noNameWhereNothingCanBeCreated()
@@ -215,29 +196,23 @@ private slots:
         QVERIFY(!util_.reserveFileName(dir_.path()).isValid());
     }
 
-    void birdNames_data()
-    {
-        QTest::addColumn<bool>("korean");
-        row("English", false);
-        row("Korean", true);
-    }
-
+    // Fifty names over forty-nine birds, real names in English and in Korean.
     void birdNames()
     {
-        QFETCH(bool, korean);
-        QTranslator translator;
-        if (korean) {
-            QVERIFY(translator.load(":/KestrelEditor_ko.qm"));
-            QCoreApplication::installTranslator(&translator);
+        QTranslator korean;
+        QVERIFY(korean.load(":/KestrelEditor_ko.qm"));
+        for (const bool translated : {false, true}) {
+            if (translated)
+                QCoreApplication::installTranslator(&korean);
+            const QStringList names = FileNameUtil::birdNames();
+            QCoreApplication::removeTranslator(&korean);
+            QCOMPARE(names.size(), 50);
+            QCOMPARE(names[40], names[41]);
+            QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 49);
+            for (const QString &name : names)
+                QVERIFY2(name.contains(QRegularExpression("^[A-Za-z -]+$")) != translated,
+                         qPrintable(name));
         }
-        const QStringList names = FileNameUtil::birdNames();
-        QCoreApplication::removeTranslator(&translator);
-        QCOMPARE(names.size(), 50);
-        QCOMPARE(names[40], names[41]);
-        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 49);
-        for (const QString &name : names)
-            QVERIFY2(name.contains(QRegularExpression("^[A-Za-z -]+$")) != korean,
-                     qPrintable(name));
     }
 
     // Only a free name is given; with all fifty taken the name is the fallback.
@@ -260,38 +235,6 @@ private slots:
         QCOMPARE(util_.fileName(dir_.path()), dir_.path() + "/Kestrel");
     }
 
-    void tables_data()
-    {
-        QTest::addColumn<QString>("what");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("expected");
-        // clang-format off
-        row("extension of 3", QString("extension"), QString("3"), QString("gif"));
-        row("extension of 1", QString("extension"), QString("1"), QString("jpg"));
-        row("extension of 4", QString("extension"), QString("4"), QString());
-        row("all tokens", QString("tokens"), QString("%Y%m%d_%H%M%S"), QString("yyyyMMdd_HHmmss"));
-        row("no token from a replacement", QString("tokens"), QString("%%m %y%"), QString("%MM %y%"));
-        row("JPG quality", QString("quality"), QString("80"), QString("80"));
-        row("JPG quality empty", QString("quality"), QString(), QString("100"));
-        row("JPG quality not a number", QString("quality"), QString("high"), QString("100"));
-        row("JPG quality not decimal", QString("quality"), QString("0x50"), QString("100"));
-        row("JPG quality too high", QString("quality"), QString("250"), QString("100"));
-        // clang-format on
-    }
-
-    void tables()
-    {
-        QFETCH(QString, what);
-        QFETCH(QString, input);
-        QFETCH(QString, expected);
-        if (what == "extension")
-            QCOMPARE(FileNameUtil::extensionFor(input.toInt()), expected);
-        else if (what == "tokens")
-            QCOMPARE(FileNameUtil::convertLegacyTokens(input), expected);
-        else
-            QCOMPARE(SaveSettings::jpgQualityFromText(input), expected.toInt());
-    }
-
     // The format dialog opens on the stored pair: a ready-made format, or the user's text.
     void formatDialog_data()
     {
@@ -311,22 +254,13 @@ private slots:
         QFETCH(int, type);
         QFETCH(QString, format);
         QFETCH(int, legacy);
-        FileNameFormatSettingDialog dialog(type, format);
-        auto combo = dialog.findChild<QComboBox *>("legacyFormats_");
-        auto custom = dialog.findChild<QRadioButton *>("radioCustom_");
-        auto text = dialog.findChild<QLineEdit *>("userFormat_");
-        QCOMPARE(custom->isChecked(), legacy < 0);
+        const FileNameFormatSettingDialog dialog(type, format);
+        const auto combo = dialog.findChild<QComboBox *>("legacyFormats_");
         QCOMPARE(combo->isEnabled(), legacy >= 0);
-        QCOMPARE(text->isEnabled(), legacy < 0);
-        if (legacy >= 0)
-            QCOMPARE(combo->currentIndex(), legacy);
+        QCOMPARE(dialog.findChild<QLineEdit *>("userFormat_")->isEnabled(), legacy < 0);
+        QCOMPARE(combo->currentIndex(), qMax(legacy, 0));
         QCOMPARE(dialog.type(), legacy >= 0 ? FileNameUtil::legacyFormats()[legacy].type : 0);
-        QCOMPARE(dialog.format(), format == "YYYY-MM-DD" ? "yyyyMMdd_HHmmss" : format);
-        custom->click();
-        text->setText("shot %Y");
-        QCOMPARE(combo->isEnabled(), false);
-        QCOMPARE(dialog.type(), 0);
-        QCOMPARE(dialog.format(), QString("shot %Y"));
+        QCOMPARE(dialog.format(), legacy == 0 ? "yyyyMMdd_HHmmss" : format);
     }
 };
 
