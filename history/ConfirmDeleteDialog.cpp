@@ -6,9 +6,15 @@
 #include <QPointer>
 #include <QPushButton>
 
-ConfirmDeleteDialog::ConfirmDeleteDialog(int mode, QWidget *parent) : MessageBox(parent)
+ConfirmDeleteDialog::ConfirmDeleteDialog(Mode mode, QWidget *parent)
+    : MessageBox(Question, QString(), QString(), NoButton, parent),
+      // The plain texts are the keys under which the message box shows its own wording.
+      yes_(addButton(QStringLiteral("&Yes"), QDialogButtonBox::AcceptRole)),
+      discardAfterSave_(mode == Single
+                                ? addButton(tr("Discard after save"), QDialogButtonBox::NoRole)
+                                : nullptr),
+      no_(addButton(QStringLiteral("&No"), QDialogButtonBox::NoRole))
 {
-    setIcon(Question);
     switch (mode) {
     case Single:
         setText(tr("Would you delete image?"));
@@ -18,28 +24,20 @@ ConfirmDeleteDialog::ConfirmDeleteDialog(int mode, QWidget *parent) : MessageBox
         setText(tr("Would you delete selected images?"));
         setInformativeText(tr("It will erase selected images."));
         break;
-    default:
+    case All:
         setText(tr("Would you clear history?"));
         setInformativeText(tr("It will erase all captured images."));
         break;
     }
-    // "&Yes" and "&No" stay plain: the message box shows them in the program's wording.
-    answers_.insert(addButton(QStringLiteral("&Yes"), QDialogButtonBox::AcceptRole), Delete);
-    if (mode == Single)
-        answers_.insert(addButton(tr("Discard after save"), QDialogButtonBox::NoRole),
-                        SaveThenDelete);
-    answers_.insert(addButton(QStringLiteral("&No"), QDialogButtonBox::NoRole), Keep);
     setCheckBox(new QCheckBox(tr("Skip"), this));
 }
-
-ConfirmDeleteDialog::~ConfirmDeleteDialog() = default;
 
 bool ConfirmDeleteDialog::isSkipChecked() const
 {
     return checkBox() && checkBox()->isChecked();
 }
 
-int ConfirmDeleteDialog::confirm(KestrelPreferences &preferences, int mode, QWidget *parent)
+int ConfirmDeleteDialog::confirm(KestrelPreferences &preferences, Mode mode, QWidget *parent)
 {
     const int slot = mode == Single ? KestrelPreferences::NotifyDeleteHistory
                                     : KestrelPreferences::NotifyDeleteAllHistory;
@@ -49,15 +47,21 @@ int ConfirmDeleteDialog::confirm(KestrelPreferences &preferences, int mode, QWid
     QPointer<ConfirmDeleteDialog> dialog = new ConfirmDeleteDialog(mode, parent);
     const int answer = dialog->exec();
     if (!dialog)
-        return ClosedWithoutAnswer;
+        return Closed;
     preferences.setBool(slot, !dialog->isSkipChecked());
     delete dialog;
     return answer;
 }
 
-// Every way of closing ends here; the result names the button, not the accept or reject
-// that the button box turns it into.
 void ConfirmDeleteDialog::done(int)
 {
-    QDialog::done(answers_.value(clickedButton(), ClosedWithoutAnswer));
+    const QAbstractButton *clicked = clickedButton();
+    Answer answer = Closed;
+    if (clicked && clicked == yes_)
+        answer = Delete;
+    else if (clicked && clicked == discardAfterSave_)
+        answer = DeleteAfterSave;
+    else if (clicked && clicked == no_)
+        answer = Keep;
+    MessageBox::done(answer);
 }

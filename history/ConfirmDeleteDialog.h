@@ -2,12 +2,11 @@
 
 #include "widgets/MessageBox.h"
 
-#include <QHash>
-
 class KestrelPreferences;
+class QPushButton;
 
-// Asked before one, the checked or all captures leave the history. A single unsaved capture
-// may also be saved first.
+// Asks before captures leave the history: one capture, the checked ones or all of them.
+// The dialog's result is the answer.
 class ConfirmDeleteDialog : public MessageBox
 {
     Q_OBJECT
@@ -15,22 +14,22 @@ class ConfirmDeleteDialog : public MessageBox
 
 public:
     enum Mode { Single = 0, Selected = 1, All = 2 };
-    // The dialog's result.
-    enum Answer { SaveThenDelete = 0, Delete = 1, Keep = 2, ClosedWithoutAnswer = 3 };
+    enum Answer { DeleteAfterSave = 0, Delete = 1, Keep = 2, Closed = 3 };
 
-    explicit ConfirmDeleteDialog(int mode, QWidget *parent = nullptr);
-    ~ConfirmDeleteDialog() override;
+    explicit ConfirmDeleteDialog(Mode mode, QWidget *parent = nullptr);
 
     bool isSkipChecked() const;
 
     // Asks unless the question of this mode is switched off ("NotifyDeleteHistory" for one
     // capture, "NotifyDeleteAllHistory" for several), which answers Delete; afterwards the
     // question stays on unless "Skip" was checked.
-    static int confirm(KestrelPreferences &preferences, int mode, QWidget *parent = nullptr);
+    static int confirm(KestrelPreferences &preferences, Mode mode, QWidget *parent = nullptr);
 
-protected:
+public slots:
     void done(int result) override;
 
 private:
-    QHash<QAbstractButton *, int> answers_;
+    QPushButton *const yes_;
+    QPushButton *discardAfterSave_ = nullptr;
+    QPushButton *const no_;
 };

@@ -11,6 +11,10 @@
 <context>
     <name>ConfirmDeleteDialog</name>
     <message>
+        <source>Discard after save</source>
+        <translation>저장 후 삭제</translation>
+    </message>
+    <message>
         <source>Would you delete image?</source>
         <translation>이미지를 삭제하시겠습니까?</translation>
     </message>
@@ -24,7 +28,7 @@
     </message>
     <message>
         <source>It will erase selected images.</source>
-        <translation>선택한 이미지가 지워집니다.</translation>
+        <translation>선택한 이미지가 모두 지워집니다.</translation>
     </message>
     <message>
         <source>Would you clear history?</source>
@@ -32,11 +36,7 @@
     </message>
     <message>
         <source>It will erase all captured images.</source>
-        <translation>캡처한 모든 이미지가 지워집니다.</translation>
-    </message>
-    <message>
-        <source>Discard after save</source>
-        <translation>저장 후 삭제</translation>
+        <translation>캡처한 이미지가 모두 지워집니다.</translation>
     </message>
     <message>
         <source>Skip</source>
@@ -362,6 +362,131 @@
     <message>
         <source>Kestrel</source>
         <translation>Kestrel</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryButton</name>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>The capture file is missing or cannot be read.</source>
+        <translation>캡처 파일이 없거나 읽을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryButtonWidget</name>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>OpenSavedFolder(&amp;O)</source>
+        <translation>저장한 폴더 열기(&amp;O)</translation>
+    </message>
+    <message>
+        <source>OpenSavedImage(&amp;V)</source>
+        <translation>저장한 이미지 열기(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Save selected images</source>
+        <translation>선택한 이미지 저장</translation>
+    </message>
+    <message>
+        <source>Save all images</source>
+        <translation>모든 이미지 저장</translation>
+    </message>
+    <message>
+        <source>Delete seleted images</source>
+        <translation>선택한 이미지 삭제</translation>
+    </message>
+    <message>
+        <source>Delete all images</source>
+        <translation>모든 이미지 삭제</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWidget</name>
+    <message>
+        <source>history</source>
+        <translation>캡처 기록</translation>
+    </message>
+    <message>
+        <source>hide history</source>
+        <translation>기록 숨기기</translation>
+    </message>
+    <message>
+        <source>select</source>
+        <translation>선택</translation>
+    </message>
+    <message>
+        <source>save images</source>
+        <translation>모두 저장</translation>
+    </message>
+    <message>
+        <source>delete images</source>
+        <translation>모두 삭제</translation>
+    </message>
+    <message>
+        <source>The number of images in the recent capture list has exceeded the maximum (%0).</source>
+        <translation>최근 캡처 목록의 이미지 수가 최대치(%0)를 넘었습니다.</translation>
+    </message>
+    <message>
+        <source>If you want to continue using the capture, please empty the recent capture list in the kestrel result window.</source>
+        <translation>캡처를 계속 사용하려면 Kestrel 결과 창에서 최근 캡처 목록을 비워 주세요.</translation>
+    </message>
+    <message>
+        <source>Open result window</source>
+        <translation>결과 창 열기</translation>
+    </message>
+    <message>
+        <source>[%0 selected]</source>
+        <translation>[%0개 선택]</translation>
+    </message>
+    <message>
+        <source>[%0/%1]</source>
+        <translation>[%0/%1]</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>save selected images</source>
+        <translation>선택 저장</translation>
+    </message>
+    <message>
+        <source>delete selected images</source>
+        <translation>선택 삭제</translation>
+    </message>
+    <message>
+        <source>cancel select mode</source>
+        <translation>선택 모드 끝내기</translation>
+    </message>
+    <message>
+        <source>save selected images in history</source>
+        <translation>기록에서 선택한 이미지를 저장합니다</translation>
+    </message>
+    <message>
+        <source>delete selected imagesin history</source>
+        <translation>기록에서 선택한 이미지를 삭제합니다</translation>
+    </message>
+    <message>
+        <source>choose images</source>
+        <translation>이미지 선택</translation>
+    </message>
+    <message>
+        <source>save all images in history</source>
+        <translation>기록의 모든 이미지를 저장합니다</translation>
+    </message>
+    <message>
+        <source>delete all images in history</source>
+        <translation>기록의 모든 이미지를 삭제합니다</translation>
     </message>
 </context>
 <context>

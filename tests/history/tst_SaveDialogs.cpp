@@ -97,8 +97,9 @@ private slots:
         preferences_.setBool(other, true);
         opened_.clear();
         const auto run = [&] {
-            return deleting ? ConfirmDeleteDialog::confirm(preferences_, mode)
-                            : PostSaveDialog::present(preferences_, mode, "/p/shot.png", 3);
+            return deleting
+                    ? ConfirmDeleteDialog::confirm(preferences_, ConfirmDeleteDialog::Mode(mode))
+                    : PostSaveDialog::present(preferences_, mode, "/p/shot.png", 3);
         };
         const auto seen = ::answer(skip, button);
         QCOMPARE(run(), answer);
