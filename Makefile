@@ -3,9 +3,10 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PACKAGES := cmake make g++ qtbase5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools \
-            libgif-dev xvfb xauth fonts-noto-cjk
+            libgif-dev xvfb xauth fonts-noto-cjk desktop-file-utils appstream dbus-daemon
+PREFIX ?= /usr/local
 
-.PHONY: all deps build test run sanitize bench clean
+.PHONY: all deps build test run install sanitize bench clean
 
 all: build
 
@@ -21,6 +22,10 @@ test: build
 
 run: build
 	tools/run.sh $(BUILD_DIR)
+
+# Both programs, their desktop entries, icons and metadata under $(PREFIX) (and $(DESTDIR)).
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # The test suite built with AddressSanitizer, LeakSanitizer and UBSan.
 sanitize:

@@ -14,16 +14,6 @@ namespace {
 constexpr int kConnectTimeoutMs = 50;
 constexpr int kWriteTimeoutMs = 50;
 
-QByteArray messageRecord(uint message, qint32 wParam, qint32 lParam)
-{
-    QByteArray record;
-    QDataStream stream(&record, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_5_9);
-    stream.setByteOrder(QDataStream::BigEndian);
-    stream << quint32(message) << wParam << lParam;
-    return record;
-}
-
 bool writeAll(QLocalSocket &socket, const QByteArray &bytes)
 {
     if (socket.write(bytes) != bytes.size())
@@ -54,7 +44,30 @@ int PostMessageToKestrel(uint message, qint32 wParam, qint32 lParam)
         return 0;
     Trace(2, QStringLiteral("PostMessageToKestrel"), "%d [%d] [%d]", int(message), int(wParam),
           int(lParam));
-    const bool posted = writeAll(window, messageRecord(message, wParam, lParam));
+    const bool posted = writeAll(window, EncodePostedMessage(message, wParam, lParam));
     window.disconnectFromServer();
     return posted ? 1 : 0;
+}
+
+QByteArray EncodePostedMessage(uint message, qint32 wParam, qint32 lParam)
+{
+    QByteArray record;
+    QDataStream stream(&record, QIODevice::WriteOnly);
+    stream.setVersion(QDataStream::Qt_5_9);
+    stream.setByteOrder(QDataStream::BigEndian);
+    stream << quint32(message) << wParam << lParam;
+    return record;
+}
+
+bool DecodePostedMessage(const QByteArray &record, uint *message, qint32 *wParam, qint32 *lParam)
+{
+    if (record.size() < kPostedMessageBytes)
+        return false;
+    QDataStream stream(record);
+    stream.setVersion(QDataStream::Qt_5_9);
+    stream.setByteOrder(QDataStream::BigEndian);
+    quint32 number = 0;
+    stream >> number >> *wParam >> *lParam;
+    *message = number;
+    return stream.status() == QDataStream::Ok;
 }

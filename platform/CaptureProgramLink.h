@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // The window messages the editor posts to the capture program's main window, with the
@@ -32,3 +33,8 @@ QString CaptureWindowServerName();
 // Off Windows one connection carries one 12-byte record: quint32 message, qint32 wParam,
 // qint32 lParam, big-endian (QDataStream, Qt_5_9).
 int PostMessageToKestrel(uint message, qint32 wParam, qint32 lParam);
+
+// The bytes of one posted message, and back; decoding needs all 12 bytes and ignores more.
+constexpr int kPostedMessageBytes = 12;
+QByteArray EncodePostedMessage(uint message, qint32 wParam, qint32 lParam);
+bool DecodePostedMessage(const QByteArray &record, uint *message, qint32 *wParam, qint32 *lParam);

@@ -6,6 +6,7 @@ cmake_minimum_required(VERSION 3.16)
 # allowed too. A folder may always include its own files.
 set(may_include_mainwindow history view)
 set(may_include_app history view) # app/main.cpp alone also joins app/ and mainwindow/
+set(may_include_capture app) # the capture program: a program of its own beside the editor
 set(may_include_history editor)
 set(may_include_view popups)
 set(may_include_popups editor)

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QImage;
+
+// The folder captures are written to: "Norvane/KesTempStorage" in the temporary folder,
+// which other users share. Both folders are the user's own with mode 0700; one that is a
+// symbolic link or belongs to somebody else is refused, never written through.
+class CaptureStorage
+{
+public:
+    static QString folderPath();
+
+    // Creates both folders where missing and tightens their modes; false, with a message
+    // for the user in error, when a folder cannot be trusted or made.
+    static bool prepare(QString *error);
+
+    // Writes image as a PNG under a name that no file in the folder has yet (the name is
+    // taken with an exclusive create, so two captures in one millisecond still get two
+    // files). Returns the path, or an empty string with a message in error.
+    static QString writeNew(const QImage &image, const QString &prefix, QString *error);
+};
