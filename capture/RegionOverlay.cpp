@@ -50,18 +50,19 @@ void RegionOverlay::paintEvent(QPaintEvent *)
         veil -= selection;
     for (const QRect &part : veil)
         painter.fillRect(part, kVeil);
-    if (selection.isEmpty())
+    if (selection.isEmpty()) {
+        paintLabel(painter, tr("Drag to select a region, Esc to cancel"));
         return;
+    }
     painter.setPen(QPen(kFrame, 1));
     painter.drawRect(selection.adjusted(0, 0, -1, -1));
-    paintSizeLabel(painter, selection);
+    paintLabel(painter,
+               QStringLiteral("%1 \u00d7 %2").arg(selection.width()).arg(selection.height()));
 }
 
-// The size beside the cursor, turned inwards near the window's right and bottom edges.
-void RegionOverlay::paintSizeLabel(QPainter &painter, const QRect &selection)
+// Beside the cursor, turned inwards near the window's right and bottom edges.
+void RegionOverlay::paintLabel(QPainter &painter, const QString &text)
 {
-    const QString text =
-            QStringLiteral("%1 \u00d7 %2").arg(selection.width()).arg(selection.height());
     QRect box = painter.fontMetrics().boundingRect(text).adjusted(-kLabelPadding, -kLabelPadding,
                                                                   kLabelPadding, kLabelPadding);
     box.moveTopLeft(cursor_ + QPoint(kLabelOffset, kLabelOffset));

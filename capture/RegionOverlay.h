@@ -37,7 +37,7 @@ private:
     void take();
     void cancel();
     void finish();
-    void paintSizeLabel(QPainter &painter, const QRect &selection);
+    void paintLabel(QPainter &painter, const QString &text);
 
     const QImage frozen_; // the shown area, painted once per frame without copying
     const QRect shownArea_;

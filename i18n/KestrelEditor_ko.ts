@@ -9,6 +9,106 @@
     </message>
 </context>
 <context>
+    <name>CaptureJob</name>
+    <message>
+        <source>Region capture cancelled.</source>
+        <translation>영역 캡처를 취소했습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureStorage</name>
+    <message>
+        <source>Cannot write the capture %1: %2</source>
+        <translation>캡처 %1을(를) 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the capture %1.</source>
+        <translation>캡처 %1을(를) 쓸 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Cannot find a free file name in the capture folder %1.</source>
+        <translation>캡처 폴더 %1에서 사용할 수 있는 파일 이름을 찾을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Cannot create the capture folder %1: %2</source>
+        <translation>캡처 폴더 %1을(를) 만들 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the capture folder %1: %2</source>
+        <translation>캡처 폴더 %1을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>The capture folder %1 is a symbolic link; remove it and try again.</source>
+        <translation>캡처 폴더 %1은(는) 심볼릭 링크입니다. 링크를 지우고 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>The capture folder %1 is not a folder of your own; remove it and try again.</source>
+        <translation>캡처 폴더 %1은(는) 사용자 본인의 폴더가 아닙니다. 폴더를 지우고 다시 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Cannot make the capture folder %1 private: %2</source>
+        <translation>캡처 폴더 %1을(를) 비공개로 만들 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create the capture folder %1</source>
+        <translation>캡처 폴더 %1을(를) 만들 수 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureTray</name>
+    <message>
+        <source>Region capture</source>
+        <translation>영역 캡처</translation>
+    </message>
+    <message>
+        <source>Full-screen capture</source>
+        <translation>전체 화면 캡처</translation>
+    </message>
+    <message>
+        <source>Show editor</source>
+        <translation>편집기 보기</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>환경 설정</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>끝내기</translation>
+    </message>
+    <message>
+        <source>Kestrel capture</source>
+        <translation>케스트렐 캡처</translation>
+    </message>
+    <message>
+        <source>The desktop shows no tray; the capture program still answers the editor.</source>
+        <translation>데스크톱에 트레이가 없습니다. 캡처 프로그램은 계속 편집기에 응답합니다.</translation>
+    </message>
+    <message>
+        <source>Kestrel is updated by your distribution&apos;s package manager.</source>
+        <translation>케스트렐은 배포판의 패키지 관리자로 업데이트됩니다.</translation>
+    </message>
+    <message>
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureWindow</name>
+    <message>
+        <source>Another capture program is already running in the tray.</source>
+        <translation>다른 캡처 프로그램이 이미 트레이에서 실행 중입니다.</translation>
+    </message>
+    <message>
+        <source>Cannot lock %1.</source>
+        <translation>%1을(를) 잠글 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Cannot listen at %1: %2</source>
+        <translation>%1에서 연결을 받을 수 없습니다: %2</translation>
+    </message>
+</context>
+<context>
     <name>ColorPicker</name>
     <message>
         <source>HEX</source>
@@ -153,6 +253,17 @@
     <message>
         <source>cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>EditorHandOff</name>
+    <message>
+        <source>The editor %1 is neither beside %2 nor on the PATH.</source>
+        <translation>편집기 %1이(가) %2 옆에도 PATH에도 없습니다.</translation>
+    </message>
+    <message>
+        <source>Cannot start the editor %1.</source>
+        <translation>편집기 %1을(를) 시작할 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -646,6 +757,29 @@
     </message>
 </context>
 <context>
+    <name>PortalScreenGrabber</name>
+    <message>
+        <source>The screenshot portal did not answer in time.</source>
+        <translation>스크린샷 포털이 제시간에 응답하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>No D-Bus session bus, so the desktop&apos;s screenshot portal (org.freedesktop.portal.Screenshot) cannot be asked.</source>
+        <translation>D-Bus 세션 버스가 없어 데스크톱의 스크린샷 포털(org.freedesktop.portal.Screenshot)에 요청할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>No screenshot portal answered (%1). On Wayland, install xdg-desktop-portal and the portal of your desktop.</source>
+        <translation>응답한 스크린샷 포털이 없습니다(%1). Wayland에서는 xdg-desktop-portal과 사용하는 데스크톱의 포털을 설치하세요.</translation>
+    </message>
+    <message>
+        <source>The screenshot was cancelled.</source>
+        <translation>스크린샷을 취소했습니다.</translation>
+    </message>
+    <message>
+        <source>The screenshot portal gave no picture.</source>
+        <translation>스크린샷 포털이 그림을 주지 않았습니다.</translation>
+    </message>
+</context>
+<context>
     <name>PostSaveDialog</name>
     <message>
         <source>Saved captured image.</source>
@@ -669,6 +803,24 @@
     </message>
 </context>
 <context>
+    <name>QtScreenGrabber</name>
+    <message>
+        <source>Cannot read the screen.</source>
+        <translation>화면을 읽을 수 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>RegionOverlay</name>
+    <message>
+        <source>Kestrel region capture</source>
+        <translation>케스트렐 영역 캡처</translation>
+    </message>
+    <message>
+        <source>Drag to select a region, Esc to cancel</source>
+        <translation>끌어서 영역 선택, Esc로 취소</translation>
+    </message>
+</context>
+<context>
     <name>TextPopup</name>
     <message>
         <source>Font size</source>
@@ -689,6 +841,33 @@
     <message>
         <source>Underline</source>
         <translation>밑줄</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Takes a screenshot and opens it in KestrelEditor.</source>
+        <translation>스크린샷을 찍어 KestrelEditor에서 엽니다.</translation>
+    </message>
+    <message>
+        <source>Drag a region to capture.</source>
+        <translation>캡처할 영역을 끌어서 선택합니다.</translation>
+    </message>
+    <message>
+        <source>Wait this many seconds first.</source>
+        <translation>먼저 지정한 초만큼 기다립니다.</translation>
+    </message>
+    <message>
+        <source>Stay in the tray and answer the editor.</source>
+        <translation>트레이에 머물며 편집기에 응답합니다.</translation>
+    </message>
+    <message>
+        <source>--delay takes a number of seconds from 0 to 3600.</source>
+        <translation>--delay에는 0에서 3600 사이의 초를 지정합니다.</translation>
+    </message>
+    <message>
+        <source>the capture stays on the clipboard until something else is copied.</source>
+        <translation>다른 내용을 복사할 때까지 캡처가 클립보드에 남아 있습니다.</translation>
     </message>
 </context>
 </TS>

@@ -19,14 +19,11 @@ namespace {
 // A number of tries large enough for any burst of captures in one millisecond.
 constexpr int kMaxNameTries = 1000;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CaptureStorage", text);
-}
+} // namespace
 
 // Makes folder if missing and checks it without following a link: it must be a real
 // folder of this user, and only this user may enter it.
-bool preparePrivateFolder(const QString &folder, QString *error)
+bool CaptureStorage::preparePrivateFolder(const QString &folder, QString *error)
 {
 #ifdef Q_OS_UNIX
     const QByteArray path = QFile::encodeName(folder);
@@ -66,8 +63,6 @@ bool preparePrivateFolder(const QString &folder, QString *error)
     return false;
 #endif
 }
-
-} // namespace
 
 QString CaptureStorage::folderPath()
 {

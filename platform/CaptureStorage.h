@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QImage;
@@ -9,6 +10,8 @@ class QImage;
 // symbolic link or belongs to somebody else is refused, never written through.
 class CaptureStorage
 {
+    Q_DECLARE_TR_FUNCTIONS(CaptureStorage)
+
 public:
     static QString folderPath();
 
@@ -20,4 +23,7 @@ public:
     // taken with an exclusive create, so two captures in one millisecond still get two
     // files). Returns the path, or an empty string with a message in error.
     static QString writeNew(const QImage &image, const QString &prefix, QString *error);
+
+private:
+    static bool preparePrivateFolder(const QString &folder, QString *error);
 };
