@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -8,16 +7,13 @@
 
 // The offscreen platform's screen shows only its windows: this one covers it in one colour,
 // so a grab of the screen has something to see.
-class ScreenCover : public QWidget
+struct ScreenCover : QWidget
 {
-public:
-    explicit ScreenCover(const QColor &color = QColor(0x3a, 0x7d, 0x44))
+    explicit ScreenCover(const QColor &color = Qt::darkGreen)
         : QWidget(nullptr, Qt::FramelessWindowHint)
     {
+        setPalette(QPalette(color, color));
         setAutoFillBackground(true);
-        QPalette colors = palette();
-        colors.setColor(QPalette::Window, color);
-        setPalette(colors);
         setGeometry(QGuiApplication::primaryScreen()->geometry());
         show();
         if (!QTest::qWaitForWindowExposed(this))
