@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QUrl>
 
 const QString AboutDialog::kPictureFile = QStringLiteral("about_Kestrel_3_kr.bmp");
@@ -79,18 +80,6 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent), ui_(new Ui::AboutDi
 
 AboutDialog::~AboutDialog() = default;
 
-void AboutDialog::openNew(QWidget *parent, bool modal)
-{
-    auto *dialog = new AboutDialog(parent);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    if (modal) {
-        dialog->exec();
-        return;
-    }
-    dialog->show();
-    BringToFront(dialog);
-}
-
 QString AboutDialog::versionText()
 {
     const QString version = QCoreApplication::applicationVersion();
@@ -114,12 +103,15 @@ void AboutDialog::showLicense()
     QString text = readText(AppDirFile(kLicenseFile));
     if (text.trimmed().isEmpty())
         text = readText(kBuiltInLicense);
+    // The file is wrapped for a terminal; the tab wraps paragraphs to its own width.
+    static const QRegularExpression lineBreakInParagraph(QStringLiteral("(?<=\\S)\\r?\\n(?=\\S)"));
+    text.replace(lineBreakInParagraph, QStringLiteral(" "));
     ui_->tbLicenseInfo->setPlainText(text);
 }
 
 void AboutDialog::onUrlClicked()
 {
-    QDesktopServices::openUrl(QUrl(tr("https://norvane.example/quiver/")));
+    QDesktopServices::openUrl(QUrl(tr("https://norvane.example/quiver")));
 }
 
 void AboutDialog::onUrlHover()

@@ -25,9 +25,6 @@ public:
     explicit AboutDialog(QWidget *parent = nullptr);
     ~AboutDialog() override;
 
-    // A new box over parent each time: modal, or modeless in front, freed when it closes.
-    static void openNew(QWidget *parent, bool modal);
-
     // The version shown: the application's, else the one this program was built as.
     static QString versionText();
 

@@ -4,9 +4,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QSvgRenderer>
 #include <cstdio>
 
@@ -24,28 +22,6 @@ QFont font(int pixelSize, int weight)
     return f;
 }
 
-// The kestrel of the icon, as a large faint shape behind the text.
-void drawSilhouette(QPainter &painter)
-{
-    QPainterPath bird;
-    bird.moveTo(128, 78);
-    bird.cubicTo(140, 96, 150, 112, 196, 118);
-    bird.cubicTo(160, 128, 146, 134, 138, 150);
-    bird.lineTo(150, 184);
-    bird.lineTo(128, 170);
-    bird.lineTo(106, 184);
-    bird.lineTo(118, 150);
-    bird.cubicTo(110, 134, 96, 128, 60, 118);
-    bird.cubicTo(106, 112, 116, 96, 128, 78);
-    painter.save();
-    painter.translate(300, -40);
-    painter.scale(1.55, 1.55);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(15, 123, 134, 16));
-    painter.drawPath(bird);
-    painter.restore();
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -60,11 +36,8 @@ int main(int argc, char **argv)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
-    QLinearGradient background(0, 0, 0, kHeight);
-    background.setColorAt(0, QColor(255, 255, 255));
-    background.setColorAt(1, QColor(243, 246, 249));
-    painter.fillRect(image.rect(), background);
-    drawSilhouette(painter);
+    // White like the tab it sits on, so the picture has no visible edge.
+    painter.fillRect(image.rect(), Qt::white);
 
     QSvgRenderer icon(QString::fromLocal8Bit(argv[1]));
     if (!icon.isValid())
