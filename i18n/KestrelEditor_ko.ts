@@ -606,10 +606,6 @@
         <translation>흰색</translation>
     </message>
     <message>
-        <source>Kestrel</source>
-        <translation>Kestrel</translation>
-    </message>
-    <message>
         <source>You use auto save.
 If you enable &quot;Show file browser after capture&quot; option
 &quot;Use auto save&quot; will be disabled.</source>
@@ -839,10 +835,6 @@ you must check &quot;Copy captured image to clipboard&quot;.</source>
         <translation>파일 찾아보기</translation>
     </message>
     <message>
-        <source>Kestrel</source>
-        <translation>Kestrel</translation>
-    </message>
-    <message>
         <source>If you enable &quot;Use auto save&quot; option
 &quot;Show file browser after capture&quot; will be disabled.</source>
         <translation>&quot;자동 저장 사용&quot; 옵션을 켜면
@@ -1005,6 +997,13 @@ Would you like to continue?</source>
 Would you like to continue?</source>
         <translation>모든 페이지를 기본값으로 되돌립니다.
 계속하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesPage</name>
+    <message>
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
     </message>
 </context>
 <context>

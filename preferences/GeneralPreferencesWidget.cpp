@@ -2,7 +2,6 @@
 
 #include "preferences/KestrelPreferences.h"
 #include "ui_GeneralPreferencesWidget.h"
-#include "widgets/MessageBox.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -130,12 +129,8 @@ void GeneralPreferencesWidget::onClickShowFileDlgAfterCapture()
 {
     if (!ui_->showFileDlgAfterCapture_->isChecked() || !autoSave_ || !autoSave_->isChecked())
         return;
-    const auto answer = MessageBox::question(
-            this, tr("Kestrel"),
-            tr("You use auto save.\nIf you enable \"Show file browser after capture\" "
-               "option\n\"Use auto save\" will be disabled."),
-            MessageBox::Ok | MessageBox::Cancel, MessageBox::Ok);
-    if (answer == MessageBox::Ok)
+    if (askOkCancel(tr("You use auto save.\nIf you enable \"Show file browser after capture\" "
+                       "option\n\"Use auto save\" will be disabled.")))
         autoSave_->setChecked(false);
     else
         ui_->showFileDlgAfterCapture_->setChecked(false);
@@ -145,12 +140,8 @@ void GeneralPreferencesWidget::onClickSkipOrClipboard()
 {
     if (!ui_->skipEditorWnd_->isChecked() || ui_->copyToClipboard_->isChecked())
         return;
-    const auto answer = MessageBox::question(
-            this, tr("Kestrel"),
-            tr("If you want to skip editor window\nyou must check \"Copy captured image to "
-               "clipboard\"."),
-            MessageBox::Ok | MessageBox::Cancel, MessageBox::Ok);
-    if (answer == MessageBox::Ok)
+    if (askOkCancel(tr("If you want to skip editor window\nyou must check \"Copy captured image to "
+                       "clipboard\".")))
         ui_->copyToClipboard_->setChecked(true);
     else
         ui_->skipEditorWnd_->setChecked(false);

@@ -3,7 +3,6 @@
 #include "preferences/KestrelPreferences.h"
 #include "preferences/SizeInputDialog.h"
 #include "ui_ImagePreferencesWidget.h"
-#include "widgets/MessageBox.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -124,12 +123,9 @@ void ImagePreferencesWidget::onClickUseAutoSave()
 {
     if (!ui_->useAutoSave_->isChecked() || !showFileDlg_ || !showFileDlg_->isChecked())
         return;
-    const auto answer = MessageBox::question(
-            this, tr("Kestrel"),
-            tr("If you enable \"Use auto save\" option\n\"Show file browser after capture\" "
-               "will be disabled."),
-            MessageBox::Ok | MessageBox::Cancel, MessageBox::Ok);
-    if (answer == MessageBox::Ok)
+    if (askOkCancel(
+                tr("If you enable \"Use auto save\" option\n\"Show file browser after capture\" "
+                   "will be disabled.")))
         showFileDlg_->setChecked(false);
     else
         ui_->useAutoSave_->setChecked(false);

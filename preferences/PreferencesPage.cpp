@@ -1,6 +1,7 @@
 #include "preferences/PreferencesPage.h"
 
 #include "preferences/KestrelPreferences.h"
+#include "widgets/MessageBox.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -29,4 +30,11 @@ void PreferencesPage::usePointingHand()
     const auto combos = findChildren<QComboBox *>();
     for (QComboBox *combo : combos)
         combo->setCursor(Qt::PointingHandCursor);
+}
+
+bool PreferencesPage::askOkCancel(const QString &question)
+{
+    return MessageBox::question(this, tr("Kestrel"), question, MessageBox::Ok | MessageBox::Cancel,
+                                MessageBox::Ok)
+            == MessageBox::Ok;
 }

@@ -26,6 +26,9 @@ protected:
     virtual void loadFrom(const KestrelPreferences &source) = 0;
     // Gives every button, check box and combo box of the page the pointing hand.
     void usePointingHand();
+    // Asks about a rule that ties two settings together; true for OK, false for Cancel or
+    // a closed box.
+    bool askOkCancel(const QString &question);
 
     KestrelPreferences *const preferences_;
 };

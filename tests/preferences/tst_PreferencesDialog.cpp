@@ -79,6 +79,12 @@ private:
         preferences_.reset(new KestrelPreferences);
         QVERIFY(preferences_->initialize());
         dialog_.reset(new PreferencesDialog(preferences_.get()));
+        // The bird-name rule chosen in the file-name format dialog.
+        dialog_->setFileNameFormatEditor([](QWidget *, int &type, QString &format) {
+            type = 3;
+            format = QStringLiteral("BIRDNAME");
+            return true;
+        });
         dialog_->loadAll();
         dialog_->show();
     }
@@ -205,6 +211,8 @@ private slots:
         row("tray mode", QByteArray("trayMode_"), QStringList {"TrayMode=0"});
         row("JPG at 80", QByteArray("quality_"), QStringList {"FileFormat=1", "JpgQuality=80"});
         row("window key off", QByteArray("window_"), QStringList {"UseHotKey_W=0"});
+        row("file-name rule", QByteArray("setFileNameFormat_"),
+            QStringList {"FileNameTamplate=BIRDNAME", "FileNameType=3"});
         row("delete without asking", QByteArray("notifyDeleteHistory_"),
             QStringList {"NotifyDeleteHistory=0"});
     }
@@ -219,7 +227,7 @@ private slots:
             control<QComboBox>(dialog_.get(), "format_")->setCurrentIndex(1);
             control<QSpinBox>(dialog_.get(), "quality_")->setValue(80);
         } else if (!change.isEmpty()) {
-            box(change)->click();
+            control<QAbstractButton>(dialog_.get(), change)->click();
         }
         QSignalSpy finished(dialog_.get(), &QDialog::finished);
         dialog_->findChild<QPushButton *>("ok_")->click();
