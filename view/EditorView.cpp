@@ -13,6 +13,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QScroller>
+#include <QSet>
 #include <QTouchDevice>
 #include <QVBoxLayout>
 
@@ -128,6 +129,8 @@ void EditorView::setEditor(Editor *editor)
     if (editor_)
         editor_->setViewCenter(mapToScene(viewport()->rect().center()).toPoint());
     disconnectEditor();
+    background_.invalidate();
+    strokeFrame_.clear();
     editor_ = editor;
     if (!editor_) {
         setScene(&emptyEditor_);
@@ -185,6 +188,7 @@ void EditorView::onEditorDestroyed()
 {
     // Nothing may be stored into the document any more: forget it before showing none.
     editor_ = nullptr;
+    strokeFrame_.clear();
     textItem_ = nullptr;
     cropItem_ = nullptr;
     setEditor(nullptr);
@@ -376,6 +380,7 @@ void EditorView::onChangedItemList()
 {
     if (!editor_)
         return;
+    background_.invalidate();
     emit canUndo(editor_->canUndo());
     emit canRedo(editor_->canRedo());
 }
@@ -650,7 +655,53 @@ void EditorView::drawBackground(QPainter *painter, const QRectF &rect)
         painter->setRenderHint(QPainter::SmoothPixmapTransform);
         painter->setRenderHint(QPainter::Antialiasing);
     }
-    const QRect imageRect = editor_->imageRect();
-    painter->drawPixmap(QRectF(imageRect), editor_->render(true), QRectF(imageRect));
+    const QRectF visible = mapToScene(viewport()->rect()).boundingRect();
+    background_.draw(painter, *editor_, rect, visible, strokeFrame_.isActive());
     painter->restore();
+}
+
+void EditorView::paintEvent(QPaintEvent *event)
+{
+    if (strokeFrameHolds() && strokeFrame_.paint(viewport(), viewportTransform()))
+        return;
+    QGraphicsView::paintEvent(event);
+}
+
+// Undo, redo or erasing during a stroke change more than the item being drawn.
+bool EditorView::strokeFrameHolds() const
+{
+    return strokeFrame_.isActive() && editor_ && editor_->undoList().size() == strokeUndoCount_
+            && editor_->redoList().size() == strokeRedoCount_;
+}
+
+void EditorView::mousePressEvent(QMouseEvent *event)
+{
+    strokeFrame_.clear();
+    const Editor::ShapeType tool = editor_ ? editor_->shapeType() : Editor::Eraser;
+    if (event->button() != Qt::LeftButton || tool < Editor::Pen || tool > Editor::Mosaic
+        || editor_->gestureActive()) {
+        QGraphicsView::mousePressEvent(event);
+        return;
+    }
+    // Taken before the press, the picture holds everything but the item the press makes.
+    const QPixmap before = viewport()->grab();
+    const QList<QGraphicsItem *> items = editor_->items();
+    const QSet<QGraphicsItem *> earlier(items.cbegin(), items.cend());
+    QGraphicsView::mousePressEvent(event);
+    if (!editor_)
+        return;
+    for (QGraphicsItem *item : editor_->items()) {
+        if (!earlier.contains(item)) {
+            strokeFrame_.start(before, item, viewportTransform());
+            strokeUndoCount_ = editor_->undoList().size();
+            strokeRedoCount_ = editor_->redoList().size();
+            break;
+        }
+    }
+}
+
+void EditorView::mouseReleaseEvent(QMouseEvent *event)
+{
+    QGraphicsView::mouseReleaseEvent(event);
+    strokeFrame_.clear();
 }

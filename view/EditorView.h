@@ -2,6 +2,8 @@
 
 #include "editor/Editor.h"
 #include "view/EditorContextMenu.h"
+#include "view/StrokeFrame.h"
+#include "view/ViewBackground.h"
 
 #include <QCursor>
 #include <QGraphicsView>
@@ -93,6 +95,10 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void drawBackground(QPainter *painter, const QRectF &rect) override;
+    void paintEvent(QPaintEvent *event) override;
+    // The scene handles the mouse; the view only notes when a stroke begins and ends.
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
     // Touch gestures, one step each; `event` hands them over.
     void panGesture(Qt::GestureState state, const QPointF &delta);
@@ -122,6 +128,7 @@ private:
     void hideTextPopup();
     void showPopups();
     void hidePopups();
+    bool strokeFrameHolds() const;
 
     KestrelPreferences *preferences_ = nullptr;
     ImageToolWidget *imageTool_;
@@ -136,6 +143,10 @@ private:
     CropPopup *cropPopup_ = nullptr;
     DrawingTextItem *textItem_ = nullptr;
     DrawingCropItem *cropItem_ = nullptr;
+    ViewBackground background_;
+    StrokeFrame strokeFrame_;
+    int strokeUndoCount_ = 0;
+    int strokeRedoCount_ = 0;
     const QCursor eraserCursor_;
     const QCursor penCursor_;
     const QCursor highlighterCursor_;
