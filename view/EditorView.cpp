@@ -1,5 +1,7 @@
 #include "view/EditorView.h"
 
+#include "popups/CropPopup.h"
+#include "popups/TextPopup.h"
 #include "preferences/KestrelPreferences.h"
 #include "widgets/ImageToolWidget.h"
 #include "widgets/ItemButton.h"
@@ -85,8 +87,12 @@ EditorView::EditorView(QWidget *parent)
     connect(imageTool_, &ImageToolWidget::zoomOut, this, &EditorView::onZoomOut);
     connect(this, &EditorView::moveMainWindow, this, &EditorView::onMoveMainWindow);
 
-    // The text popup (parent: this view's parent) and the crop popup, whose cropped(bool)
-    // this view passes on, are created here once they exist.
+    // The popups float beside the view, over the window that holds it.
+    textPopup_ = new TextPopup(parent);
+    textPopup_->hide();
+    cropPopup_ = new CropPopup(parent);
+    cropPopup_->hide();
+    connect(cropPopup_, &CropPopup::cropped, this, &EditorView::cropped);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &EditorView::hideTextPopup);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &EditorView::hideTextPopup);
 
@@ -109,8 +115,10 @@ EditorView::EditorView(QWidget *parent)
 
 EditorView::~EditorView()
 {
-    // The popups are closed and destroyed here, before the empty scene goes.
     disconnectEditor();
+    // The popups go before the empty scene.
+    delete textPopup_.data();
+    delete cropPopup_.data();
     setScene(nullptr);
 }
 
@@ -450,14 +458,15 @@ void EditorView::onMoveMainWindow()
 
 void EditorView::onCreateTextItem(DrawingTextItem *item)
 {
-    // The text popup loads its settings and becomes the item's tool popup here.
+    if (textPopup_)
+        textPopup_->setPreferences(preferences_);
+    // The text item takes the popup as its tool popup here, once the item exists.
     textItem_ = item;
 }
 
 void EditorView::onMoveTextItem(DrawingTextItem *)
 {
-    // The text popup, once it exists, goes above the item: its scene position mapped to
-    // global coordinates, raised by the popup's height and a gap.
+    placePopups();
 }
 
 void EditorView::onFinishTextItem()
@@ -469,8 +478,8 @@ void EditorView::onCreateCropItem(DrawingCropItem *item)
 {
     if (!editor_)
         return;
-    // The frame may be dragged anywhere on the image, crop or not; the crop popup becomes
-    // the item's tool popup here.
+    // The frame may be dragged anywhere on the image, crop or not. The crop item takes the
+    // crop popup as its tool popup here, once the item exists.
     const QSize image = editor_->image().size();
     setSceneRect(QRectF(QPointF(0, 0), QSizeF(image)));
     cropItem_ = item;
@@ -483,7 +492,7 @@ void EditorView::onCreateCropItem(DrawingCropItem *item)
 
 void EditorView::onMoveCropItem(DrawingCropItem *)
 {
-    // The crop popup, once it exists, goes where cropPopupPosition puts it.
+    placePopups();
 }
 
 void EditorView::onFinishCropItem()
@@ -515,22 +524,32 @@ QPoint EditorView::cropPopupPosition(const QPoint &frameBottomRight, const QRect
 
 void EditorView::placePopups()
 {
-    // The text popup follows the open text box, the crop popup the open crop frame.
+    // Once the text and crop items exist: the text popup goes above the open text box (its
+    // scene position mapped to global coordinates, raised by the popup's height and a gap),
+    // the crop popup where cropPopupPosition puts it for the open frame; both are raised.
 }
 
 void EditorView::hideTextPopup()
 {
-    // The text popup hides while the view scrolls, the wheel turns or the window moves.
+    if (textPopup_)
+        textPopup_->hide();
 }
 
 void EditorView::showPopups()
 {
-    // The popups of an open text box or crop frame come back with the view.
+    if (textItem_ && textPopup_)
+        textPopup_->show();
+    if (cropItem_ && cropPopup_)
+        cropPopup_->show();
+    placePopups();
 }
 
 void EditorView::hidePopups()
 {
-    // The popups of an open text box or crop frame hide with the view.
+    if (textItem_ && textPopup_)
+        textPopup_->hide();
+    if (cropItem_ && cropPopup_)
+        cropPopup_->hide();
 }
 
 void EditorView::showEvent(QShowEvent *event)

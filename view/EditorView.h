@@ -9,6 +9,7 @@
 #include <QGraphicsView>
 #include <QList>
 #include <QMetaObject>
+#include <QPointer>
 
 class CropPopup;
 class DrawingCropItem;
@@ -123,7 +124,7 @@ private:
     void selectTool(Editor::ShapeType shape);
     Editor::ShapeType storedFigure() const;
     void showFlattenedImage();
-    // The text and crop popups follow their items; they are placed and shown here.
+    // The text and crop popups follow their items while these are open.
     void placePopups();
     void hideTextPopup();
     void showPopups();
@@ -139,8 +140,9 @@ private:
     double zoom_ = 1.0;
     EditorContextMenu *contextMenu_;
     QPoint contextMenuPos_;
-    TextPopup *textPopup_ = nullptr;
-    CropPopup *cropPopup_ = nullptr;
+    // Owned here, though their parent is the view's parent, which may go first.
+    QPointer<TextPopup> textPopup_;
+    QPointer<CropPopup> cropPopup_;
     DrawingTextItem *textItem_ = nullptr;
     DrawingCropItem *cropItem_ = nullptr;
     ViewBackground background_;

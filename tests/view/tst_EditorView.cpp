@@ -1,3 +1,5 @@
+#include "popups/CropPopup.h"
+#include "popups/TextPopup.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
 #include "support/TestEnvironment.h"
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QPinchGesture>
 #include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -447,6 +450,31 @@ private slots:
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(shown.count(), 1);
         QVERIFY(button->isHidden());
+    }
+
+    // The text and crop popups sit on the window beside the view and go with the view.
+    void popupsBesideTheView()
+    {
+        QWidget window;
+        QPointer<EditorView> view = new EditorView(&window);
+        QPointer<TextPopup> text = window.findChild<TextPopup *>();
+        QPointer<CropPopup> crop = window.findChild<CropPopup *>();
+        QVERIFY(text && crop && text->isHidden() && crop->isHidden());
+        QSignalSpy cropped(view.data(), &EditorView::cropped);
+        crop->findChild<QPushButton *>("cancelBtn_")->click();
+        crop->findChild<QPushButton *>("cropBtn_")->click();
+        QCOMPARE(cropped.count(), 2);
+        QCOMPARE(cropped.at(0).at(0).toBool(), false);
+        QCOMPARE(cropped.at(1).at(0).toBool(), true);
+        window.resize(300, 200);
+        view->resize(300, 200);
+        window.show();
+        view->setEditor(document_.get());
+        text->show();
+        view->verticalScrollBar()->setValue(40);
+        QVERIFY(text->isHidden());
+        delete view;
+        QVERIFY(!text && !crop);
     }
 
     void flattenedImageWindow()
