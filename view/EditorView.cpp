@@ -275,26 +275,27 @@ void EditorView::wheelEvent(QWheelEvent *event)
     const int delta = wheelDelta(*event);
     if (modifiers & Qt::ControlModifier) {
         zoomBy(delta >= 0 ? 1 : -1, event->position());
-    } else if (modifiers & Qt::ShiftModifier) {
-        // Shift would make the scroll bar jump a page; Alt scrolls by lines.
-        QWheelEvent horizontal(event->position(), event->globalPosition(), QPoint(),
-                               QPoint(delta, 0), event->buttons(), Qt::AltModifier, event->phase(),
-                               event->inverted(), event->source());
-        QGraphicsView::wheelEvent(&horizontal);
-        event->setAccepted(horizontal.isAccepted());
-        placePopups();
-    } else if (modifiers & Qt::AltModifier) {
-        QWheelEvent vertical(event->position(), event->globalPosition(), QPoint(), QPoint(0, delta),
-                             event->buttons(), modifiers, event->phase(), event->inverted(),
-                             event->source());
-        QGraphicsView::wheelEvent(&vertical);
-        event->setAccepted(vertical.isAccepted());
-        placePopups();
     } else {
-        QGraphicsView::wheelEvent(event);
+        // Shift would make the scroll bar jump a page; with Alt it scrolls by lines.
+        if (modifiers & Qt::ShiftModifier)
+            scrollWith(event, QPoint(delta, 0), Qt::AltModifier);
+        else if (modifiers & Qt::AltModifier)
+            scrollWith(event, QPoint(0, delta), modifiers);
+        else
+            QGraphicsView::wheelEvent(event);
         placePopups();
     }
     hideTextPopup();
+}
+
+void EditorView::scrollWith(QWheelEvent *event, const QPoint &angle,
+                            Qt::KeyboardModifiers modifiers)
+{
+    QWheelEvent routed(event->position(), event->globalPosition(), QPoint(), angle,
+                       event->buttons(), modifiers, event->phase(), event->inverted(),
+                       event->source());
+    QGraphicsView::wheelEvent(&routed);
+    event->setAccepted(routed.isAccepted());
 }
 
 bool EditorView::event(QEvent *event)

@@ -111,6 +111,8 @@ private:
     void onEditorDestroyed();
     void setGestureActive(Qt::GestureState state);
     void zoomBy(int steps, const QPointF &anchor);
+    // Passes the wheel on to the scroll bars as a turn of `angle` with `modifiers`.
+    void scrollWith(QWheelEvent *event, const QPoint &angle, Qt::KeyboardModifiers modifiers);
     // Shows the view at `zoom` with the scene point under `anchor` (viewport coordinates)
     // left where it is; only the view changes, not the document's stored zoom.
     void setViewZoom(double zoom, const QPointF &anchor);
