@@ -139,6 +139,10 @@ void EditorView::setEditor(Editor *editor)
     disconnectEditor();
     background_.invalidate();
     strokeFrame_.clear();
+    // An open text box or crop frame is finished before its document is left.
+    hidePopups();
+    textItem_ = nullptr;
+    cropItem_ = nullptr;
     editor_ = editor;
     if (!editor_) {
         setScene(&emptyEditor_);
@@ -156,7 +160,9 @@ void EditorView::setEditor(Editor *editor)
     editor_->setPreferences(preferences_);
     emit canUndo(editor_->canUndo());
     emit canRedo(editor_->canRedo());
-    centreOn(editor_->viewCenter());
+    // The inverse of how the centre was stored (the scene point at the viewport's centre
+    // pixel, rounded): it returns to that pixel, so switching back and forth never drifts.
+    scrollSceneTo(QPointF(editor_->viewCenter()), QPointF(viewport()->rect().center()));
     updateGeometry();
     viewport()->update();
 }
@@ -196,9 +202,6 @@ void EditorView::onEditorDestroyed()
 {
     // Nothing may be stored into the document any more: forget it before showing none.
     editor_ = nullptr;
-    strokeFrame_.clear();
-    textItem_ = nullptr;
-    cropItem_ = nullptr;
     setEditor(nullptr);
 }
 
@@ -233,10 +236,7 @@ void EditorView::setViewZoom(double zoom, const QPointF &anchor)
     const QPointF scenePoint = mapToScene(QPoint(0, 0)) + anchor / transform().m11();
     zoom_ = zoom;
     applyZoom();
-    const QPointF shift =
-            transform().map(scenePoint) - transform().map(mapToScene(QPoint(0, 0))) - anchor;
-    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + qRound(shift.x()));
-    verticalScrollBar()->setValue(verticalScrollBar()->value() + qRound(shift.y()));
+    scrollSceneTo(scenePoint, anchor);
     placePopups();
 }
 
@@ -256,13 +256,11 @@ QPointF EditorView::viewportCentre() const
     return QRectF(viewport()->rect()).center();
 }
 
-// The inverse of how the centre is stored (the scene point at the viewport's centre
-// pixel, rounded): the point returns to that pixel, so switching back and forth never
-// drifts.
-void EditorView::centreOn(const QPoint &scenePoint)
+void EditorView::scrollSceneTo(const QPointF &scenePoint, const QPointF &viewportPoint)
 {
-    const QPointF shift = transform().map(QPointF(scenePoint))
-            - transform().map(mapToScene(QPoint(0, 0))) - QPointF(viewport()->rect().center());
+    // The viewport's top-left corner maps to the scroll bars' values exactly.
+    const QPointF shift =
+            transform().map(scenePoint) - transform().map(mapToScene(QPoint(0, 0))) - viewportPoint;
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + qRound(shift.x()));
     verticalScrollBar()->setValue(verticalScrollBar()->value() + qRound(shift.y()));
 }
@@ -481,10 +479,12 @@ void EditorView::onCreateCropItem(DrawingCropItem *item)
         return;
     // The frame may be dragged anywhere on the image, crop or not. The crop item takes the
     // crop popup as its tool popup here, once the item exists.
-    const QSize image = editor_->image().size();
-    setSceneRect(QRectF(QPointF(0, 0), QSizeF(image)));
     cropItem_ = item;
-    if (image.isEmpty() || (width() >= image.width() && height() >= image.height()))
+    const QSize image = editor_->image().size();
+    if (image.isEmpty())
+        return;
+    setSceneRect(QRectF(QPointF(0, 0), QSizeF(image)));
+    if (width() >= image.width() && height() >= image.height())
         return;
     // The whole image fits while cropping; the document keeps the zoom it had.
     const double fit = std::min(double(height()) / image.height(), double(width()) / image.width());
@@ -697,9 +697,10 @@ bool EditorView::strokeFrameHolds() const
 void EditorView::mousePressEvent(QMouseEvent *event)
 {
     strokeFrame_.clear();
-    const Editor::ShapeType tool = editor_ ? editor_->shapeType() : Editor::Eraser;
-    if (event->button() != Qt::LeftButton || tool < Editor::Pen || tool > Editor::Mosaic
-        || editor_->gestureActive()) {
+    const bool stroke = editor_ && event->button() == Qt::LeftButton
+            && editor_->shapeType() >= Editor::Pen && editor_->shapeType() <= Editor::Mosaic
+            && !editor_->gestureActive();
+    if (!stroke) {
         QGraphicsView::mousePressEvent(event);
         return;
     }

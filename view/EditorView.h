@@ -118,7 +118,8 @@ private:
     void setViewZoom(double zoom, const QPointF &anchor);
     void applyZoom();
     QPointF viewportCentre() const;
-    void centreOn(const QPoint &scenePoint);
+    // Scrolls so that `scenePoint` lies under `viewportPoint`, to the nearest pixel.
+    void scrollSceneTo(const QPointF &scenePoint, const QPointF &viewportPoint);
     void updateImageTool();
     void placeHistoryShowButton();
     int visibleScrollBarWidth() const;
