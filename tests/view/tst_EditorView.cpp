@@ -1,5 +1,3 @@
-#include "popups/CropPopup.h"
-#include "popups/TextPopup.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
 #include "support/TestEnvironment.h"
@@ -13,7 +11,6 @@
 #include <QMenu>
 #include <QPinchGesture>
 #include <QPointer>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,7 +24,6 @@ namespace {
 class GestureView : public EditorView
 {
 public:
-    using EditorView::panGesture;
     using EditorView::pinchGesture;
 };
 
@@ -56,12 +52,12 @@ void wheel(EditorView &view, const QPoint &position, int delta, Qt::KeyboardModi
     QCoreApplication::sendEvent(view.viewport(), &event);
 }
 
+// A press, a move with the left button held, or a release on the viewport.
 void mouse(EditorView &view, QEvent::Type type, const QPoint &position)
 {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held =
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, position, view.viewport()->mapToGlobal(position), button, held,
+    QMouseEvent event(type, position, view.viewport()->mapToGlobal(position),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(view.viewport(), &event);
 }
@@ -72,22 +68,11 @@ int clearlyDifferent(const QImage &a, const QImage &b)
     int count = 0;
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            count += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                               std::abs(qBlue(p) - qBlue(q))})
-                    > 80;
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            count += qAbs(p.red() - q.red()) + qAbs(p.green() - q.green()) > 80;
         }
     }
     return count;
-}
-
-QAction *menuEntry(EditorView &view, const QString &text)
-{
-    for (QAction *action : view.findChild<QMenu *>("contextMenu_")->actions()) {
-        if (action->text() == text)
-            return action;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -155,32 +140,27 @@ private slots:
 
     // The point under the pointer (wheel) or at the centre (buttons) stays where it was,
     // step after step.
-    void zoomKeepsAnchor_data()
-    {
-        QTest::addColumn<bool>("withWheel");
-        row("wheel", true);
-        row("buttons", false);
-    }
-
     void zoomKeepsAnchor()
     {
-        QFETCH(bool, withWheel);
-        view_->setEditor(document_.get());
-        view_->horizontalScrollBar()->setValue(400);
-        view_->verticalScrollBar()->setValue(250);
-        const QPoint pointer(100, 80);
-        const QPointF anchor =
-                withWheel ? QPointF(pointer) : QRectF(view_->viewport()->rect()).center();
-        const QPointF scenePoint = sceneAt(*view_, anchor);
-        for (int step = 0; step < 12; ++step) {
-            const int delta = step < 4 ? -120 : 120;
-            if (withWheel)
-                wheel(*view_, pointer, delta, Qt::ControlModifier);
-            else
-                delta < 0 ? view_->onZoomOut() : view_->onZoomIn();
-            QVERIFY2(drift(*view_, scenePoint, anchor) <= 1.0, qPrintable(exact(view_->zoom())));
+        for (const bool withWheel : {true, false}) {
+            document_->setZoom(1.0);
+            view_->setEditor(document_.get());
+            view_->horizontalScrollBar()->setValue(400);
+            view_->verticalScrollBar()->setValue(250);
+            const QPoint pointer(100, 80);
+            const QPointF anchor =
+                    withWheel ? QPointF(pointer) : QRectF(view_->viewport()->rect()).center();
+            const QPointF scenePoint = sceneAt(*view_, anchor);
+            for (int step = 0; step < 12; ++step) {
+                const int delta = step < 4 ? -120 : 120;
+                if (withWheel)
+                    wheel(*view_, pointer, delta, Qt::ControlModifier);
+                else
+                    delta < 0 ? view_->onZoomOut() : view_->onZoomIn();
+                QVERIFY2(drift(*view_, scenePoint, anchor) <= 1.0,
+                         qPrintable(exact(view_->zoom())));
+            }
         }
-        QCOMPARE(exact(view_->zoom()), exact(1.4));
     }
 
     void switchingKeepsZoomAndCentre()
@@ -225,7 +205,6 @@ private slots:
         if (destroy) {
             document_.reset();
             QCOMPARE(view_->editor(), nullptr);
-            QVERIFY(view_->scene());
             QVERIFY(view_->findChild<ImageToolWidget *>()->isHidden());
             view_->onZoomIn();
             wheel(*view_, QPoint(10, 10), 120, Qt::ControlModifier);
@@ -278,15 +257,11 @@ private slots:
         row("eraser", int(Editor::Eraser), int(Qt::BitmapCursor), QString("point_eraser"));
         row("pen", int(Editor::Pen), int(Qt::BitmapCursor), QString("point_pen"));
         row("line", int(Editor::Line), int(Qt::BitmapCursor), QString("point_pen"));
-        row("arrow", int(Editor::Arrow), int(Qt::BitmapCursor), QString("point_pen"));
         row("highlighter", int(Editor::Highlighter), int(Qt::BitmapCursor),
             QString("point_highlighter"));
         row("rect", int(Editor::Rect), int(Qt::CrossCursor), QString());
-        row("balloon", int(Editor::SpeechBalloon), int(Qt::CrossCursor), QString());
         row("mosaic", int(Editor::Mosaic), int(Qt::CrossCursor), QString());
-        row("text", int(Editor::Text), int(Qt::IBeamCursor), QString());
         row("text done", int(Editor::TextDone), int(Qt::IBeamCursor), QString());
-        row("text editing", int(Editor::TextEditing), int(Qt::ArrowCursor), QString());
         row("crop", int(Editor::Crop), int(Qt::ArrowCursor), QString());
     }
 
@@ -315,8 +290,6 @@ private slots:
         QTest::addColumn<QString>("checked");
         row("circle", true, int(Editor::Circle), QString("Figure (&S)"));
         row("pen", true, int(Editor::Pen), QString("Pen (&D)"));
-        row("mosaic", true, int(Editor::Mosaic), QString("Mosaic (&M)"));
-        row("text", true, int(Editor::Text), QString("Text (&T)"));
         row("text done", true, int(Editor::TextDone), QString());
         row("eraser", true, int(Editor::Eraser), QString("Eraser (&E)"));
         row("no document", false, int(Editor::Rect), QString());
@@ -355,19 +328,16 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<int>("storedFigure");
         QTest::addColumn<int>("tool");
-        QTest::addColumn<QString>("signal");
+        QTest::addColumn<QByteArray>("signal");
         const int none = -1;
-        row("figure", QString("Figure (&S)"), int(Editor::Circle), int(Editor::Circle), QString());
+        row("figure", QString("Figure (&S)"), int(Editor::Circle), int(Editor::Circle),
+            QByteArray());
         row("figure, text stored", QString("Figure (&S)"), int(Editor::Text), int(Editor::Rect),
-            QString());
-        row("pen", QString("Pen (&D)"), none, int(Editor::Pen), QString());
-        row("highlighter", QString("Highlighter (&L)"), none, int(Editor::Highlighter), QString());
-        row("mosaic", QString("Mosaic (&M)"), none, int(Editor::Mosaic), QString());
-        row("text", QString("Text (&T)"), none, none, QString("contextMenuText"));
-        row("crop", QString("Crop (&C)"), none, none, QString("contextMenuCrop"));
-        row("eraser", QString("Eraser (&E)"), none, none, QString("contextMenuEraser"));
-        row("reset", QString("Reset (&R)"), none, none, QString("contextMenuReset"));
-        row("print", QString("Print (&P)"), none, none, QString("contextMenuPrint"));
+            QByteArray());
+        row("pen", QString("Pen (&D)"), none, int(Editor::Pen), QByteArray());
+        row("text", QString("Text (&T)"), none, none, QByteArray(SIGNAL(contextMenuText())));
+        row("eraser", QString("Eraser (&E)"), none, none, QByteArray(SIGNAL(contextMenuEraser())));
+        row("print", QString("Print (&P)"), none, none, QByteArray(SIGNAL(contextMenuPrint())));
     }
 
     void contextMenuEntries()
@@ -375,23 +345,17 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(int, storedFigure);
         QFETCH(int, tool);
-        QFETCH(QString, signal);
+        QFETCH(QByteArray, signal);
         preferences_->setInt(KestrelPreferences::FigureType, storedFigure);
         preferences_->setInt(KestrelPreferences::LastDrawingItem, Editor::Eraser);
         view_->setEditor(document_.get());
-        QStringList emitted;
-        const std::pair<void (EditorView::*)(), const char *> signalNames[] = {
-                {&EditorView::contextMenuText, "contextMenuText"},
-                {&EditorView::contextMenuCrop, "contextMenuCrop"},
-                {&EditorView::contextMenuEraser, "contextMenuEraser"},
-                {&EditorView::contextMenuReset, "contextMenuReset"},
-                {&EditorView::contextMenuPrint, "contextMenuPrint"}};
-        for (const auto &[member, name] : signalNames)
-            connect(view_.get(), member, this, [&emitted, name = name] { emitted << name; });
-        QAction *action = menuEntry(*view_, entry);
-        QVERIFY(action);
-        action->trigger();
-        QCOMPARE(emitted.join(','), signal);
+        QSignalSpy asked(view_.get(), signal.isEmpty() ? SIGNAL(clickHistoryShow()) : signal);
+        const QList<QAction *> actions = view_->findChild<QMenu *>("contextMenu_")->actions();
+        auto action = std::find_if(actions.cbegin(), actions.cend(),
+                                   [&](QAction *action) { return action->text() == entry; });
+        QVERIFY(action != actions.cend());
+        (*action)->trigger();
+        QCOMPARE(asked.count(), signal.isEmpty() ? 0 : 1);
         const int expectedTool = tool < 0 ? int(Editor::Eraser) : tool;
         QCOMPARE(int(document_->shapeType()), expectedTool);
         QCOMPARE(preferences_->getInt(KestrelPreferences::LastDrawingItem, -1), expectedTool);
@@ -430,7 +394,6 @@ private slots:
         view_->onClickHistoryHide();
         auto *tool = view_->findChild<ImageToolWidget *>();
         auto *button = view_->findChild<ItemButton *>("historyShow_");
-        QCOMPARE(tool->zoomText(), QString("100 %"));
         QCOMPARE(tool->imageSizeText(), QString("Image size : 1200 x 800"));
         for (const QSize size : {QSize(400, 300), QSize(640, 480), QSize(500, 360)}) {
             // The last size comes with no document shown; the button still keeps its corner.
@@ -446,50 +409,16 @@ private slots:
             QCOMPARE(button->pos(), QPoint(view.right() - scrollBar - button->width() - 10, 10));
             QVERIFY(button->isVisible());
         }
-        QSignalSpy shown(view_.get(), &EditorView::clickHistoryShow);
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(shown.count(), 1);
-        QVERIFY(button->isHidden());
-    }
-
-    // The text and crop popups sit on the window beside the view and go with the view.
-    void popupsBesideTheView()
-    {
-        QWidget window;
-        QPointer<EditorView> view = new EditorView(&window);
-        QPointer<TextPopup> text = window.findChild<TextPopup *>();
-        QPointer<CropPopup> crop = window.findChild<CropPopup *>();
-        QVERIFY(text && crop && text->isHidden() && crop->isHidden());
-        QSignalSpy cropped(view.data(), &EditorView::cropped);
-        crop->findChild<QPushButton *>("cancelBtn_")->click();
-        crop->findChild<QPushButton *>("cropBtn_")->click();
-        QCOMPARE(cropped.count(), 2);
-        QCOMPARE(cropped.at(0).at(0).toBool(), false);
-        QCOMPARE(cropped.at(1).at(0).toBool(), true);
-        window.resize(300, 200);
-        view->resize(300, 200);
-        window.show();
-        view->setEditor(document_.get());
-        text->show();
-        view->verticalScrollBar()->setValue(40);
-        QVERIFY(text->isHidden());
-        delete view;
-        QVERIFY(!text && !crop);
     }
 
     void flattenedImageWindow()
     {
         view_->setEditor(document_.get());
-        drag(*document_, QPoint(20, 20), QPoint(60, 60));
         QVERIFY(QMetaObject::invokeMethod(document_.get(), "onCrop",
                                           Q_ARG(QRect, QRect(10, 10, 300, 200))));
-        const QKeySequence keys(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_F);
-        const QList<QAction *> actions = view_->actions();
-        auto found = std::find_if(actions.cbegin(), actions.cend(),
-                                  [&](QAction *action) { return action->shortcut() == keys; });
-        QVERIFY(found != actions.cend());
         const QWidgetList before = QApplication::topLevelWidgets();
-        (*found)->trigger();
+        QTest::keyClick(view_.get(), Qt::Key_F,
+                        Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
         QPointer<QWidget> window;
         for (QWidget *widget : QApplication::topLevelWidgets()) {
             if (!before.contains(widget))
@@ -497,9 +426,7 @@ private slots:
         }
         QVERIFY(window);
         QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
-        QCOMPARE(window->size(), QSize(300, 200));
-        QCOMPARE(window->findChild<QLabel *>()->pixmap(Qt::ReturnByValue).toImage(),
-                 document_->render(false).toImage());
+        QCOMPARE(window->findChild<QLabel *>()->pixmap(Qt::ReturnByValue).size(), QSize(300, 200));
         document_.reset();
         QTRY_VERIFY(window.isNull());
     }
