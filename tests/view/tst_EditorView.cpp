@@ -349,7 +349,9 @@ private slots:
         preferences_->setInt(KestrelPreferences::FigureType, storedFigure);
         preferences_->setInt(KestrelPreferences::LastDrawingItem, Editor::Eraser);
         view_->setEditor(document_.get());
-        QSignalSpy asked(view_.get(), signal.isEmpty() ? SIGNAL(clickHistoryShow()) : signal);
+        const QByteArray watched =
+                signal.isEmpty() ? QByteArray(SIGNAL(clickHistoryShow())) : signal;
+        QSignalSpy asked(view_.get(), watched.constData());
         const QList<QAction *> actions = view_->findChild<QMenu *>("contextMenu_")->actions();
         auto action = std::find_if(actions.cbegin(), actions.cend(),
                                    [&](QAction *action) { return action->text() == entry; });
