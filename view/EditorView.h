@@ -135,15 +135,16 @@ private:
     bool strokeFrameHolds() const;
 
     KestrelPreferences *preferences_ = nullptr;
-    ImageToolWidget *imageTool_;
-    ItemButton *historyShowButton_;
+    ImageToolWidget *const imageTool_;
+    ItemButton *const historyShowButton_;
     Editor *editor_ = nullptr;
     QList<QMetaObject::Connection> editorConnections_;
     Editor emptyEditor_;
     double zoom_ = 1.0;
-    EditorContextMenu *contextMenu_;
+    EditorContextMenu *const contextMenu_;
     QPoint contextMenuPos_;
-    // Owned here, though their parent is the view's parent, which may go first.
+    // Deleted with the view; their parent is the view's parent, which could delete them
+    // first.
     QPointer<TextPopup> textPopup_;
     QPointer<CropPopup> cropPopup_;
     DrawingTextItem *textItem_ = nullptr;
