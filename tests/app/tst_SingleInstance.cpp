@@ -2,16 +2,71 @@
 #include "app/IpcClient.h"
 #include "platform/LocalServerName.h"
 #include "platform/RegistrySettings.h"
+#include "support/DataRow.h"
 #include "support/ServiceCallLog.h"
 #include "support/TestEnvironment.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <QThread>
 #include <algorithm>
 #include <memory>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+// Connections to the instance that never send anything, closed when the object goes.
+struct SilentConnections
+{
+    std::vector<int> fds;
+
+    // Connects until count are open; a full backlog is retried until patience runs out.
+    SilentConnections(int count, int patienceMs)
+    {
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, qPrintable(LocalServerName(Application::kIpcServerName)),
+                 sizeof address.sun_path);
+        const QDeadlineTimer patience(patienceMs);
+        while (int(fds.size()) < count) {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+            if (::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0) {
+                fds.push_back(fd);
+                continue;
+            }
+            const bool full = errno == EAGAIN;
+            ::close(fd);
+            if (!full || patience.hasExpired())
+                return;
+            QThread::msleep(5);
+        }
+    }
+    ~SilentConnections()
+    {
+        for (const int fd : fds)
+            ::close(fd);
+    }
+};
+
+// The descriptor a process would get next: the kernel hands out the lowest free number.
+rlim_t lowestFreeDescriptor(qint64 pid)
+{
+    const QStringList open = QDir(QStringLiteral("/proc/%1/fd").arg(pid)).entryList(QDir::Files);
+    rlim_t free = 0;
+    while (open.contains(QString::number(free)))
+        ++free;
+    return free;
+}
+} // namespace
 
 // The real program, started as the capture program would start it.
 class SingleInstanceTest : public QObject
@@ -25,14 +80,26 @@ private:
     const QString logPath_ = QDir::tempPath() + QStringLiteral("/KestrelEditor/KestrelEditor.log");
     std::vector<std::unique_ptr<QProcess>> processes_;
 
-    QProcess *start(const QStringList &arguments)
+    const QString fifo_ = TestEnvironment::tempDir() + QStringLiteral("/fifo.png");
+    const QString fifoLink_ = TestEnvironment::tempDir() + QStringLiteral("/link.png");
+
+    QProcess *start(const QStringList &arguments,
+                    QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel)
     {
         processes_.push_back(std::make_unique<QProcess>());
         QProcess *process = processes_.back().get();
         process->setEnvironment(QStringList {"LC_ALL=ko_KR.UTF-8"} + QProcess::systemEnvironment());
-        process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process->setProcessChannelMode(channels);
         process->start(program_, arguments);
         return process;
+    }
+
+    // Hands a command line to the running instance through a start of its own.
+    void forward(const QStringList &arguments)
+    {
+        QProcess *process = start(arguments);
+        QVERIFY(process->waitForFinished(20000));
+        QCOMPARE(process->exitCode(), 0);
     }
 
     static bool serving() { return IpcClient().IsServerRunning(Application::kIpcServerName); }
@@ -54,9 +121,7 @@ private:
     // Ends an instance through its own command channel.
     void endInstance(QProcess *instance)
     {
-        QProcess *killer = start({QStringLiteral("/kill")});
-        QVERIFY(killer->waitForFinished(10000));
-        QCOMPARE(killer->exitCode(), 0);
+        forward({QStringLiteral("/kill")});
         QVERIFY(instance->waitForFinished(10000));
         QCOMPARE(instance->exitStatus(), QProcess::NormalExit);
         QCOMPARE(instance->exitCode(), 0);
@@ -69,6 +134,8 @@ private slots:
         QVERIFY(QFile::copy(KESTREL_EXECUTABLE, program_));
         QVERIFY(QFile::copy(ServiceCallLog::fixture(QStringLiteral("DADAD.dll")),
                             folder_ + QStringLiteral("/DADAD.dll")));
+        QCOMPARE(::mkfifo(qPrintable(fifo_), 0600), 0);
+        QVERIFY(QFile::link(fifo_, fifoLink_));
     }
 
     void init()
@@ -83,6 +150,7 @@ private slots:
     void cleanup()
     {
         for (auto &process : processes_) {
+            ::kill(pid_t(process->processId()), SIGCONT);
             process->kill();
             process->waitForFinished(5000);
         }
@@ -152,6 +220,134 @@ private slots:
                 QCOMPARE(process->exitCode(), 0);
         }
         endInstance(server);
+    }
+
+    void commandLinesTheInstanceOutlives_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("ends");
+        row("fifo", QStringList {"/path", fifo_}, false);
+        row("link to a fifo", QStringList {"/path", fifoLink_}, false);
+        row("character device", QStringList {"/path", "/dev/null"}, false);
+        row("/path takes /kill as its file", QStringList {"/path", "/kill"}, false);
+        row("in upper case", QStringList {"/PATH", "/KILL"}, false);
+        row("/point takes two", QStringList {"/point", "/kill", "/kill"}, false);
+        row("argument missing", QStringList {"/kill", "/point", "1"}, false);
+        row("kill after a path", QStringList {"/path", "a.png", "/kill"}, true);
+    }
+
+    // The instance carries out the next command line after these, or ends if told to.
+    void commandLinesTheInstanceOutlives()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, ends);
+        QProcess *instance = start({});
+        QTRY_VERIFY_WITH_TIMEOUT(serving(), 10000);
+        forward(arguments);
+        if (ends) {
+            QVERIFY(instance->waitForFinished(10000));
+            QCOMPARE(instance->exitCode(), 0);
+            return;
+        }
+        forward({QStringLiteral("/skip")});
+        QTRY_COMPARE_WITH_TIMEOUT(commandsLogged().size(), 3, 10000);
+        endInstance(instance);
+    }
+
+    void handOver_data()
+    {
+        QTest::addColumn<int>("starts");
+        QTest::addColumn<int>("longArguments"); // of 100,000 characters each
+        QTest::addColumn<int>("stoppedMs"); // after the starts begin; -1: until they end
+        QTest::addColumn<int>("waiting"); // silent connections in the backlog beforehand
+        QTest::addColumn<bool>("mayFail");
+        row("300,000 characters", 1, 3, 0, 0, false);
+        row("30 starts, instance stopped, backlog filling", 30, 0, 1500, 40, true);
+        row("300,000 characters, instance stopped throughout", 1, 3, -1, 0, true);
+    }
+
+    // Each start hands its line over whole or says it could not; none takes the name over.
+    void handOver()
+    {
+        QFETCH(int, starts);
+        QFETCH(int, longArguments);
+        QFETCH(int, stoppedMs);
+        QFETCH(int, waiting);
+        QFETCH(bool, mayFail);
+        QProcess *instance = start({});
+        QTRY_VERIFY_WITH_TIMEOUT(serving(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(commandsLogged().size(), 1, 5000);
+        const auto pid = pid_t(instance->processId());
+        if (stoppedMs != 0)
+            ::kill(pid, SIGSTOP);
+        auto backlog = std::make_unique<SilentConnections>(waiting, 0);
+        QCOMPARE(int(backlog->fds.size()), waiting);
+        QList<QPair<QProcess *, QString>> started;
+        for (int i = 0; i < starts; ++i) {
+            QStringList arguments {"/path", QStringLiteral("c%1.png").arg(i)};
+            for (int k = 0; k < longArguments; ++k)
+                arguments << QString(100000, QChar('a' + k));
+            started << qMakePair(start(arguments, QProcess::SeparateChannels),
+                                 Application::JoinArguments(QStringList {program_} + arguments));
+        }
+        QTest::qWait(qMax(stoppedMs, 0));
+        backlog.reset();
+        if (stoppedMs > 0)
+            ::kill(pid, SIGCONT);
+        for (const auto &[process, line] : qAsConst(started))
+            QVERIFY(process->state() == QProcess::NotRunning || process->waitForFinished(30000));
+        ::kill(pid, SIGCONT);
+        QStringList delivered = commandsLogged().mid(0, 1);
+        for (const auto &[process, line] : qAsConst(started)) {
+            if (process->exitCode() == 0) {
+                delivered << line;
+                continue;
+            }
+            QVERIFY(mayFail);
+            QVERIFY(!process->readAllStandardError().isEmpty());
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(commandsLogged().size(), delivered.size(), 10000);
+        const QStringList logged = commandsLogged();
+        for (const QString &line : qAsConst(delivered))
+            QVERIFY2(logged.contains(line), qPrintable(line.left(60)));
+        endInstance(instance);
+    }
+
+    void descriptorFlood_data()
+    {
+        QTest::addColumn<int>("spare"); // descriptors the instance may still open
+        QTest::addColumn<int>("flood"); // silent connections tried for up to three seconds
+        row("100 descriptors spare, 300 connections", 100, 300);
+        row("no descriptor spare", 0, 3);
+    }
+
+    // After the flood the same instance serves under the same name.
+    void descriptorFlood()
+    {
+        QFETCH(int, spare);
+        QFETCH(int, flood);
+        QProcess *instance = start({});
+        QTRY_VERIFY_WITH_TIMEOUT(serving(), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(commandsLogged().size(), 1, 5000);
+        QTest::qWait(300); // the probes' connections are closed
+        const auto pid = pid_t(instance->processId());
+        rlimit original;
+        QCOMPARE(::prlimit(pid, RLIMIT_NOFILE, nullptr, &original), 0);
+        rlimit lowered = original;
+        lowered.rlim_cur = lowestFreeDescriptor(pid) + rlim_t(spare);
+        QCOMPARE(::prlimit(pid, RLIMIT_NOFILE, &lowered, nullptr), 0);
+        {
+            const SilentConnections connections(flood, 3000);
+            if (spare == 0)
+                QTRY_VERIFY_WITH_TIMEOUT(
+                        !QFileInfo::exists(LocalServerName(Application::kIpcServerName)), 5000);
+            else
+                QVERIFY(int(connections.fds.size()) > spare);
+            QCOMPARE(::prlimit(pid, RLIMIT_NOFILE, &original, nullptr), 0);
+        }
+        forward({QStringLiteral("/path"), QStringLiteral("after the flood.png")});
+        QTRY_COMPARE_WITH_TIMEOUT(commandsLogged().size(), 2, 10000);
+        endInstance(instance);
     }
 };
 
