@@ -35,7 +35,7 @@ bool EditorHandOff::send(const QStringList &arguments, QString *error)
 {
     // The running editor ignores the first token, as it ignores its own program path.
     const QString line = Application::JoinArguments(QStringList {kEditorProgram} + arguments);
-    if (IpcClient().Send(line, Application::kIpcServerName)) {
+    if (IpcClient().Send(line, Application::kIpcServerName) == IpcClient::Delivery::Delivered) {
         TRACE(2, "sent %ls", qUtf16Printable(line));
         return true;
     }
@@ -45,7 +45,8 @@ bool EditorHandOff::send(const QStringList &arguments, QString *error)
                          .arg(kEditorProgram, QCoreApplication::applicationName());
         return false;
     }
-    // A new editor that finds another one running by now forwards the line itself.
+    // A new editor that finds one running by now, or one that was busy, forwards the line
+    // itself, waiting a few seconds for a busy one.
     if (!QProcess::startDetached(program, arguments)) {
         *error = tr("Cannot start the editor %1.").arg(program);
         return false;
