@@ -21,6 +21,8 @@ public:
     QPolygonF head() const { return head_; }
 
 protected:
+    // The head's back corners are 45 degrees, and the head outgrows a short shaft.
+    qreal paintMargin() const override { return acuteCornerMargin(); }
     // The head follows the end point.
     void endPointMoved() override;
     void addOutline(QPainterPath &path) const override;
