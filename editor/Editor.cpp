@@ -127,6 +127,7 @@ void Editor::mousePressEvent(QGraphicsSceneMouseEvent *event)
     if (!left)
         return;
     pressPoint_ = lastPoint_ = point;
+    strokeMoved_ = false;
     strokeCache_.clear();
     currentItem_ = createItem(shapeType_, QRectF(imageRect()));
     if (DrawingInterface *drawing = currentItem_ ? drawingOf(currentItem_) : nullptr) {
@@ -156,6 +157,7 @@ void Editor::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
         drawing->mouseMove(lastPoint_, point, shift);
         update();
         lastPoint_ = point;
+        strokeMoved_ = strokeMoved_ || point != pressPoint_;
         return;
     }
     if (shapeType_ == TextEditing && currentItem_) {
@@ -173,9 +175,11 @@ void Editor::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
         return;
     const QPoint point = event->scenePos().toPoint();
     strokeCache_.clear();
+    strokeMoved_ = strokeMoved_ || point != pressPoint_;
     QGraphicsItem *item = std::exchange(currentItem_, nullptr);
-    if (item && point == pressPoint_ && shapeType_ == Pen) {
-        // A click with the pen leaves nothing behind.
+    if (item && !strokeMoved_ && shapeType_ == Pen) {
+        // A click with the pen leaves nothing behind; a stroke that came back to where it
+        // started is a drawing like any other.
         removeItem(item);
         undo_.release(item);
     } else if (item) {

@@ -144,6 +144,8 @@ private:
     QPoint viewCenter_;
     QPoint pressPoint_ {-1, -1};
     QPoint lastPoint_ {-1, -1};
+    // Whether the pointer has left the press point during the current stroke.
+    bool strokeMoved_ = false;
     QGraphicsItem *currentItem_ = nullptr;
     QString savedPath_;
     double zoom_ = 1.0;
