@@ -19,7 +19,7 @@ bool within(float value, float low, float high)
 } // namespace
 
 DrawingArrowItem::DrawingArrowItem(QObject *parent, const QRectF &sceneRect)
-    : DrawingSegmentItem(parent, sceneRect)
+    : DrawingFigureItem(parent, sceneRect, Span::Segment)
 { }
 
 QRectF DrawingArrowItem::repaintArea() const

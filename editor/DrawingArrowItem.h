@@ -1,13 +1,13 @@
 #pragma once
 
-#include "editor/DrawingSegmentItem.h"
+#include "editor/DrawingFigureItem.h"
 
 #include <QPolygonF>
 #include <QVector2D>
 
 // A line with a filled, solid head at its end point. The head is a right-angled triangle
 // with its right angle at the tip, whatever the line width and style.
-class DrawingArrowItem : public DrawingSegmentItem
+class DrawingArrowItem : public DrawingFigureItem
 {
     Q_OBJECT
     Q_DISABLE_COPY(DrawingArrowItem)

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 DrawingLineItem::DrawingLineItem(QObject *parent, const QRectF &sceneRect)
-    : DrawingSegmentItem(parent, sceneRect)
+    : DrawingFigureItem(parent, sceneRect, Span::Segment)
 { }
 
 void DrawingLineItem::addOutline(QPainterPath &path) const

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "editor/DrawingSegmentItem.h"
+#include "editor/DrawingFigureItem.h"
 
-class DrawingLineItem : public DrawingSegmentItem
+class DrawingLineItem : public DrawingFigureItem
 {
     Q_OBJECT
     Q_DISABLE_COPY(DrawingLineItem)

@@ -71,22 +71,21 @@ void UndoLists::removeOne(QGraphicsItem *item)
 
 bool UndoLists::undo()
 {
-    if (undoList_.isEmpty())
-        return false;
-    ChangeNotice notice(*this);
-    QGraphicsItem *item = undoList_.takeLast();
-    redoList_.append(item);
-    toggle(item);
-    return true;
+    return moveNewest(undoList_, redoList_);
 }
 
 bool UndoLists::redo()
 {
-    if (redoList_.isEmpty())
+    return moveNewest(redoList_, undoList_);
+}
+
+bool UndoLists::moveNewest(QList<QGraphicsItem *> &from, QList<QGraphicsItem *> &to)
+{
+    if (from.isEmpty())
         return false;
     ChangeNotice notice(*this);
-    QGraphicsItem *item = redoList_.takeLast();
-    undoList_.append(item);
+    QGraphicsItem *item = from.takeLast();
+    to.append(item);
     toggle(item);
     return true;
 }

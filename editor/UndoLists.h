@@ -51,6 +51,7 @@ signals:
 private:
     class ChangeNotice;
 
+    bool moveNewest(QList<QGraphicsItem *> &from, QList<QGraphicsItem *> &to);
     void toggle(QGraphicsItem *item);
 
     QGraphicsScene &scene_;

@@ -3,17 +3,16 @@
 #include "editor/DrawingInterface.h"
 #include "editor/DrawingItem.h"
 
-// The drag geometry shared by the line and the arrow: a segment from the press point to the
-// pointer, snapped to the nearest multiple of 45 degrees with Shift. The subclasses decide
-// what follows the end point, the outline the eraser hits and what is painted.
-class DrawingSegmentItem : public DrawingItem, public DrawingInterface
+// The drag shared by the five figures. A drag spans either a box (rectangle, ellipse and
+// balloon: the normalised rectangle of the drag, a square with Shift) or a segment (line and
+// arrow: from the press point to the pointer, snapped to 45 degrees with Shift). The
+// subclasses decide the outline the eraser hits and what is painted.
+class DrawingFigureItem : public DrawingItem, public DrawingInterface
 {
     Q_OBJECT
-    Q_DISABLE_COPY(DrawingSegmentItem)
+    Q_DISABLE_COPY(DrawingFigureItem)
 
 public:
-    DrawingSegmentItem(QObject *parent, const QRectF &sceneRect);
-
     QRectF mousePress(const QPoint &point) override;
     QRectF mouseMove(const QPoint &lastPoint, const QPoint &point, bool shift) override;
     QRectF mouseRelease(const QPoint &lastPoint, const QPoint &point, bool shift) override;
@@ -25,17 +24,24 @@ public:
     QPointF endPoint() const { return endPoint_; }
 
 protected:
-    // Called after every move of the end point; rect is the segment's rectangle by then.
+    enum class Span { Box, Segment };
+
+    DrawingFigureItem(QObject *parent, const QRectF &sceneRect, Span span);
+
+    // Called after every move of the end point, once rect follows it.
     virtual void endPointMoved() { }
     // Adds the outline the eraser hits to the item's hit path at release.
     virtual void addOutline(QPainterPath &path) const = 0;
-    // The area a move or the release asks to repaint.
+    // The area a press, a move or the release asks to repaint.
     virtual QRectF repaintArea() const { return boundingRect(); }
     const QPainterPath &outline() const { return path_; }
+    // Sets the antialiasing hints, the outline pen, the fill brush and the clip.
+    void preparePainter(QPainter *painter, bool antialiased) const;
 
 private:
     void moveEnd(const QPoint &point, bool shift);
 
+    const Span span_;
     QPointF startPoint_;
     QPointF endPoint_;
     QPainterPath path_;
