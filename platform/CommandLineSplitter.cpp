@@ -1,5 +1,7 @@
 #include "platform/CommandLineSplitter.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool isBlank(QChar c)
@@ -7,8 +9,15 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-// The program path: no escapes, and a leading quote runs to the next quote.
-// Returns the position just after the token.
+// Ends an unquoted program path: every control character and the space.
+bool endsProgram(QChar c)
+{
+    return c.unicode() >= 0x01 && c.unicode() <= 0x20;
+}
+
+// The program path: no escapes, and a leading quote runs to the next quote. Returns the
+// position just after the token; the character that ends an unquoted path belongs to
+// neither token.
 int readProgramToken(const QString &line, QString &token)
 {
     const QChar quote = QLatin1Char('"');
@@ -22,10 +31,10 @@ int readProgramToken(const QString &line, QString &token)
         return end + 1;
     }
     int end = 0;
-    while (end < line.size() && !isBlank(line.at(end)))
+    while (end < line.size() && !endsProgram(line.at(end)))
         ++end;
     token = line.left(end);
-    return end;
+    return qMin(end + 1, line.size());
 }
 
 class ArgumentScanner
@@ -127,14 +136,13 @@ private:
 
 } // namespace
 
-QStringList SplitCommandLine(const QString &line)
+QStringList SplitCommandLine(const QString &text)
 {
+    // Windows hands the line over as a C string, which ends at its first NUL.
+    const QString line = text.left(text.indexOf(QChar(0)));
     if (line.isEmpty())
-        return {};
+        return {QCoreApplication::applicationFilePath()};
     QString program;
-    int position = readProgramToken(line, program);
-    // An unquoted program path ends at a blank, which belongs to neither token.
-    if (position < line.size() && isBlank(line.at(position)))
-        ++position;
+    const int position = readProgramToken(line, program);
     return QStringList(program) + ArgumentScanner(line).scan(position);
 }

@@ -2,8 +2,6 @@
 
 #include "platform/RegistrySettings.h"
 
-#include <QSettings>
-
 const QString KestrelPreferences::kConfigPath =
         QStringLiteral("SOFTWARE\\Norvane\\Kestrel\\Config");
 const QString KestrelPreferences::kSizePresetsPath =
@@ -26,7 +24,7 @@ const QString kHeightValue = QStringLiteral("height");
 const QString kCustomColorValue = QStringLiteral("CustomColor");
 
 // The value of a stored list item, or an invalid variant when it is missing.
-QVariant readItem(QSettings &settings, int item, const QString &name)
+QVariant readItem(RegistrySettings &settings, int item, const QString &name)
 {
     settings.beginGroup(QString::number(item));
     const QVariant value = settings.value(name);
@@ -50,7 +48,7 @@ bool writeList(const QString &keyPath, int capacity, int count, WriteItem writeI
         writeItem(*settings, item);
         settings->endGroup();
     }
-    return RegistrySettings::sync(*settings);
+    return settings->sync();
 }
 
 } // namespace
@@ -79,6 +77,14 @@ bool KestrelPreferences::initialize()
     loadCustomColors();
     load(RegistrySettings::kCurrentUserRoot, kConfigPath);
     migrateHideEditor();
+    return true;
+}
+
+bool KestrelPreferences::initializeDefaults()
+{
+    if (!init(SlotCount))
+        return false;
+    declareSlots();
     return true;
 }
 
@@ -236,7 +242,7 @@ void KestrelPreferences::saveSizePresets()
 {
     if (!sizePresetsChanged_)
         return;
-    const auto writePreset = [this](QSettings &settings, int item) {
+    const auto writePreset = [this](RegistrySettings &settings, int item) {
         settings.setValue(kWidthValue, sizePresets_[item].width());
         settings.setValue(kHeightValue, sizePresets_[item].height());
     };
@@ -264,7 +270,7 @@ void KestrelPreferences::saveCustomColors()
     for (CustomColorList &list : customColorLists_) {
         if (!list.changed)
             continue;
-        const auto writeColor = [&list](QSettings &settings, int item) {
+        const auto writeColor = [&list](RegistrySettings &settings, int item) {
             settings.setValue(kCustomColorValue, encodeColor(list.colors[item]));
         };
         list.changed =

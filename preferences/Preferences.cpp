@@ -2,8 +2,6 @@
 
 #include "platform/RegistrySettings.h"
 
-#include <QSettings>
-#include <QStringList>
 #include <limits>
 
 namespace {
@@ -152,8 +150,7 @@ int Preferences::load(const QString &root, const QString &path)
 }
 
 // The written slots count as synced only once the file really holds them; after a failed
-// write they stay pending, so the next save tries again. (A FormatError only says that
-// damaged lines of the old file were dropped; the values were written.)
+// write they stay pending, so the next save tries again.
 int Preferences::save(const QString &root, const QString &path)
 {
     const auto settings = RegistrySettings::open(root + path);
@@ -167,14 +164,14 @@ int Preferences::save(const QString &root, const QString &path)
     }
     if (written.empty())
         return 0;
-    if (!RegistrySettings::sync(*settings))
+    if (!settings->sync())
         return 0;
     for (int index : written)
         entries_[index].synced = true;
     return static_cast<int>(written.size());
 }
 
-void Preferences::write(QSettings &settings, const PreferenceEntry &entry)
+void Preferences::write(RegistrySettings &settings, const PreferenceEntry &entry)
 {
     switch (entry.type) {
     case PreferenceType::Int:
@@ -205,10 +202,7 @@ bool Preferences::toStoredBool(const QVariant &stored)
     return stored.toBool();
 }
 
-// A hand-written INI value with unquoted commas comes back as a list; keep its text.
 QString Preferences::toStoredString(const QVariant &stored)
 {
-    if (stored.userType() == QMetaType::QStringList)
-        return stored.toStringList().join(QStringLiteral(", "));
     return stored.toString();
 }

@@ -6,7 +6,7 @@
 #include <QVariant>
 #include <vector>
 
-class QSettings;
+class RegistrySettings;
 
 // An index-addressed table of typed values, each bound to a registry value name. A save
 // writes only the slots that were never stored or that changed since the last load or
@@ -59,7 +59,7 @@ public:
 private:
     bool inRange(int index) const { return index >= 0 && index < count(); }
     void assign(int index, PreferenceType type, const QVariant &value);
-    static void write(QSettings &settings, const PreferenceEntry &entry);
+    static void write(RegistrySettings &settings, const PreferenceEntry &entry);
 
     std::vector<PreferenceEntry> entries_;
 };

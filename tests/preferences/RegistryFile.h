@@ -3,9 +3,9 @@
 #include "platform/RegistrySettings.h"
 #include "preferences/Preferences.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 // Replaces the settings file by text as a person or another program may have left it.
 // Values of "HKEY_CURRENT_USER\SOFTWARE\A\B" are the lines "a\b\Name=..." of "[software]".
@@ -16,12 +16,6 @@ inline void writeRegistryFile(const QByteArray &text)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
     file.write(text);
-    file.flush();
-    // Settings readers reread a file only when its size or time changed; two rewrites of
-    // equal size within one tick would go unnoticed.
-    static int rewrites = 0;
-    file.setFileTime(QDateTime::currentDateTime().addSecs(++rewrites),
-                     QFileDevice::FileModificationTime);
 }
 
 // A slot's value through the getter of its own type.

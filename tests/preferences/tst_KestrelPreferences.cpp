@@ -3,7 +3,6 @@
 #include "support/TestEnvironment.h"
 
 #include <QProcess>
-#include <QSettings>
 #include <QTest>
 #include <QTranslator>
 
@@ -46,42 +45,36 @@ private slots:
 
     // A fresh profile reads the defaults, the first save stores exactly them, and the
     // lists are empty.
-    void freshProfile_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("value");
-        const int B = int(PreferenceType::Bool), I = int(PreferenceType::Int),
-                  S = int(PreferenceType::String), none = int(PreferenceType::None);
-        QTest::newRow("first") << 0 << "CopyToClipboard" << B << "1";
-        QTest::newRow("old spelling") << 9 << "FileNameTamplate" << S << "%Y%m%d_%H%M%S";
-        QTest::newRow("opaque red") << 12 << "LineColor" << I << "-16776961";
-        QTest::newRow("unused") << 14 << "" << none << "";
-        QTest::newRow("number as text") << 22 << "JpgQuality" << S << "100";
-        QTest::newRow("key letter") << 35 << "HotKeyChar_FR" << I << "70";
-        QTest::newRow("last") << 71 << "MosaicStrength" << I << "6";
-    }
-
     void freshProfile()
     {
-        QFETCH(int, index);
-        QFETCH(QString, key);
-        QFETCH(int, type);
-        QFETCH(QString, value);
         KestrelPreferences preferences;
         QVERIFY(preferences.initialize());
         QCOMPARE(preferences.save(), 69);
         QCOMPARE(preferences.save(), 0);
-        QCOMPARE(preferences.keyAt(index), key);
-        QCOMPARE(int(preferences.typeAt(index)), type);
-        QCOMPARE(textOf(preferences, index), value);
-        QSettings stored(RegistrySettings::filePath(), QSettings::IniFormat);
-        stored.beginGroup("software/norvane/kestrel/config");
-        QCOMPARE(stored.childKeys().size(), 69);
+        const int B = int(PreferenceType::Bool), I = int(PreferenceType::Int),
+                  S = int(PreferenceType::String), none = int(PreferenceType::None);
+        const struct
+        {
+            int index;
+            const char *key;
+            int type;
+            const char *value;
+        } samples[] = {
+                {0, "CopyToClipboard", B, "1"},    {9, "FileNameTamplate", S, "%Y%m%d_%H%M%S"},
+                {12, "LineColor", I, "-16776961"}, {14, "", none, ""},
+                {22, "JpgQuality", S, "100"},      {35, "HotKeyChar_FR", I, "70"},
+                {71, "MosaicStrength", I, "6"}};
+        for (const auto &sample : samples) {
+            QCOMPARE(preferences.keyAt(sample.index), QString(sample.key));
+            QCOMPARE(int(preferences.typeAt(sample.index)), sample.type);
+            QCOMPARE(textOf(preferences, sample.index), QString(sample.value));
+        }
+        const auto stored = RegistrySettings::open(RegistrySettings::kCurrentUserRoot
+                                                   + KestrelPreferences::kConfigPath);
+        QCOMPARE(stored->childKeys().size(), 69);
         for (int slot = 0; slot < Slot::SlotCount; ++slot) {
             if (!preferences.keyAt(slot).isEmpty())
-                QCOMPARE(stored.value(preferences.keyAt(slot)).toString(),
+                QCOMPARE(stored->value(preferences.keyAt(slot)).toString(),
                          textOf(preferences, slot));
         }
         QList<QSize> sizes {QSize(1, 1)};
@@ -108,8 +101,8 @@ private slots:
             everything.initialize();
             everything.save();
         }
-        QSettings(RegistrySettings::filePath(), QSettings::IniFormat)
-                .setValue("software/norvane/kestrel/config/HideEditor", hideEditor);
+        RegistrySettings::open(RegistrySettings::kCurrentUserRoot + KestrelPreferences::kConfigPath)
+                ->setValue("HideEditor", hideEditor);
 
         KestrelPreferences preferences;
         preferences.initialize();
@@ -131,13 +124,13 @@ private slots:
         QList<QSize> sizes;
         preferences.sizePresets(sizes);
         QCOMPARE(sizes, presets(2, 9)); // loading stops at the gap
-        QSettings stored(RegistrySettings::filePath(), QSettings::IniFormat);
-        stored.beginGroup("software/norvane/kestrel/config/sizepresets");
+        const auto stored = RegistrySettings::open(RegistrySettings::kCurrentUserRoot
+                                                   + KestrelPreferences::kSizePresetsPath);
         for (const int count : {8, 3}) {
             preferences.setSizePresets(presets(count, 20));
             preferences.save();
-            stored.sync();
-            QCOMPARE(stored.childGroups().size(), qMin(count, 6));
+            QVERIFY(stored->sync());
+            QCOMPARE(stored->childGroups().size(), qMin(count, 6));
         }
         KestrelPreferences reader;
         reader.initialize();
