@@ -48,6 +48,12 @@ public:
     QImage mosaic() const;
     QRect mosaicRect() const { return mosaicRect_; }
 
+    // The pixelation on its own, as MosaicPixelator does it (the mosaic popup's previews).
+    static void pixelate(const QImage &source, const QRect &region, int blockSize, QImage &target)
+    {
+        MosaicPixelator::pixelate(source, region, blockSize, target);
+    }
+
 private:
     void updateGeometry(const QPoint &point, bool shift);
     void rebuild();
