@@ -138,14 +138,7 @@ private:
             points << QPoint(words[i].toInt(), words[i + 1].toInt());
         if (points.isEmpty())
             return;
-        mouse(*editor_, QEvent::GraphicsSceneMousePress, points.first());
-        for (int i = 1; i < points.size(); ++i) {
-            for (int step = 1; step <= 20; ++step) {
-                const QPoint delta = points[i] - points[i - 1];
-                mouse(*editor_, QEvent::GraphicsSceneMouseMove, points[i - 1] + delta * step / 20);
-            }
-        }
-        mouse(*editor_, QEvent::GraphicsSceneMouseRelease, points.last());
+        drag(*editor_, points, 20);
         auto *item =
                 dynamic_cast<QObject *>(editor_->undoList().value(editor_->undoList().size() - 1));
         if (!name.isEmpty() && item && item->objectName().isEmpty()) {
@@ -229,7 +222,7 @@ private slots:
             editor->setPreferences(preferences_.get());
         editor->setShapeType(Editor::ShapeType(tool));
         editor->setGestureActive(setup == "gesture");
-        drag(*editor, QPoint(10, 10), QPoint(60, 40));
+        drag(*editor, {{10, 10}, {60, 40}});
 
         QStringList actual {QString::number(editor->items().size())};
         if (auto *item = dynamic_cast<DrawingItem *>(editor->undoList().value(0))) {
@@ -255,11 +248,11 @@ private slots:
         auto editor = editorWith(filledImage(QSize(300, 200)));
         editor->setPreferences(preferences_.get());
         editor->setShapeType(Editor::Rect);
-        drag(*editor, QPoint(20, 20), QPoint(60, 60));
+        drag(*editor, {{20, 20}, {60, 60}});
         editor->setShapeType(Editor::Mosaic);
-        drag(*editor, QPoint(8, 8), QPoint(40, 40));
+        drag(*editor, {{8, 8}, {40, 40}});
         editor->setShapeType(Editor::Eraser);
-        drag(*editor, QPoint(55, 55), QPoint(55, 55));
+        drag(*editor, {{55, 55}});
         QCOMPARE(editor->items().size(), 1);
 
         const QImage flat = editor->render(true).toImage();
@@ -306,7 +299,7 @@ private slots:
                                    i % 2 ? QColor(0, 0, 200, 90) : QColor(Qt::transparent));
             editor->setShapeType(Editor::ShapeType(Editor::Pen + (i * 3) % 8));
             const QPoint from(10 + (i * 37) % 330, 10 + (i * 53) % 230);
-            drag(*editor, from, from + QPoint(30 + i % 5 * 11, 25 + i % 4 * 9));
+            drag(*editor, {from, from + QPoint(30 + i % 5 * 11, 25 + i % 4 * 9)});
         }
 
         preferences_->setInt(KestrelPreferences::LineWidth, width);

@@ -50,7 +50,6 @@ private slots:
         const QImage image = gradient();
         // clang-format off
         QTest::newRow("png")                   << "out.png"         << image << "lossless";
-        QTest::newRow("upper-case PNG")        << "out.PNG"         << image << "lossless";
         QTest::newRow("bmp")                   << "out.bmp"         << image << "lossless";
         QTest::newRow("jpg")                   << "out.jpg"         << image << "lossy";
         QTest::newRow("folder name with dots") << "sub.dir/out.png" << image << "lossless";
@@ -61,7 +60,6 @@ private slots:
         QTest::newRow("unknown suffix")        << "x.xyz"           << image << "fails";
         QTest::newRow("missing folder")        << "missing/x.png"   << image << "fails";
         QTest::newRow("target is a folder")    << "folder.png"      << image << "fails";
-        QTest::newRow("gif target is a folder") << "folder.gif"     << image << "fails";
         // The encoders fail once the file is open: the old file must survive that too.
         QTest::newRow("png write fails")       << "sub.dir/x.png"   << QImage() << "fails";
         QTest::newRow("gif write fails")       << "sub.dir/x.gif"   << QImage() << "fails";
