@@ -3,8 +3,13 @@
 #include <QPainter>
 
 DrawingCircleItem::DrawingCircleItem(QObject *parent, const QRectF &sceneRect)
-    : DrawingBoxItem(parent, sceneRect)
+    : DrawingFigureItem(parent, sceneRect, Span::Box)
 { }
+
+qreal DrawingCircleItem::paintMargin() const
+{
+    return penStyle() == Qt::SolidLine ? DrawingFigureItem::paintMargin() : acuteCornerMargin();
+}
 
 void DrawingCircleItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
@@ -14,7 +19,7 @@ void DrawingCircleItem::paint(QPainter *painter, const QStyleOptionGraphicsItem 
     painter->restore();
 }
 
-void DrawingCircleItem::addOutline(QPainterPath &path, const QRectF &rect) const
+void DrawingCircleItem::addOutline(QPainterPath &path) const
 {
-    path.addEllipse(rect);
+    path.addEllipse(rect());
 }

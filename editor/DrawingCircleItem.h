@@ -1,8 +1,8 @@
 #pragma once
 
-#include "editor/DrawingBoxItem.h"
+#include "editor/DrawingFigureItem.h"
 
-class DrawingCircleItem : public DrawingBoxItem
+class DrawingCircleItem : public DrawingFigureItem
 {
     Q_OBJECT
     Q_DISABLE_COPY(DrawingCircleItem)
@@ -14,5 +14,8 @@ public:
                QWidget *widget = nullptr) override;
 
 protected:
-    void addOutline(QPainterPath &path, const QRectF &rect) const override;
+    // A dashed or dotted outline is stroked as a polygon, whose turns at the ends of a
+    // narrow ellipse are sharp.
+    qreal paintMargin() const override;
+    void addOutline(QPainterPath &path) const override;
 };

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 DrawingRectItem::DrawingRectItem(QObject *parent, const QRectF &sceneRect)
-    : DrawingBoxItem(parent, sceneRect)
+    : DrawingFigureItem(parent, sceneRect, Span::Box)
 { }
 
 void DrawingRectItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
@@ -14,7 +14,7 @@ void DrawingRectItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *,
     painter->restore();
 }
 
-void DrawingRectItem::addOutline(QPainterPath &path, const QRectF &rect) const
+void DrawingRectItem::addOutline(QPainterPath &path) const
 {
-    path.addRect(rect);
+    path.addRect(rect());
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "editor/DrawingBoxItem.h"
+#include "editor/DrawingFigureItem.h"
 
-class DrawingRectItem : public DrawingBoxItem
+class DrawingRectItem : public DrawingFigureItem
 {
     Q_OBJECT
     Q_DISABLE_COPY(DrawingRectItem)
@@ -14,5 +14,5 @@ public:
                QWidget *widget = nullptr) override;
 
 protected:
-    void addOutline(QPainterPath &path, const QRectF &rect) const override;
+    void addOutline(QPainterPath &path) const override;
 };

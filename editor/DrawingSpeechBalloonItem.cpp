@@ -3,7 +3,7 @@
 #include <QPainter>
 
 DrawingSpeechBalloonItem::DrawingSpeechBalloonItem(QObject *parent, const QRectF &sceneRect)
-    : DrawingBoxItem(parent, sceneRect)
+    : DrawingFigureItem(parent, sceneRect, Span::Box)
 { }
 
 QPolygonF DrawingSpeechBalloonItem::balloonPolygon(const QRectF &r)
@@ -26,8 +26,8 @@ void DrawingSpeechBalloonItem::paint(QPainter *painter, const QStyleOptionGraphi
     painter->restore();
 }
 
-void DrawingSpeechBalloonItem::addOutline(QPainterPath &path, const QRectF &rect) const
+void DrawingSpeechBalloonItem::addOutline(QPainterPath &path) const
 {
     // The whole dragged rectangle is hit, tail corners included.
-    path.addRect(rect);
+    path.addRect(rect());
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "editor/DrawingBoxItem.h"
+#include "editor/DrawingFigureItem.h"
 
 #include <QPolygonF>
 
 // A rectangular body over the upper four fifths of the dragged rectangle, with a tail
 // down to the bottom edge at a quarter of the width.
-class DrawingSpeechBalloonItem : public DrawingBoxItem
+class DrawingSpeechBalloonItem : public DrawingFigureItem
 {
     Q_OBJECT
     Q_DISABLE_COPY(DrawingSpeechBalloonItem)
@@ -20,5 +20,7 @@ public:
     static QPolygonF balloonPolygon(const QRectF &rect);
 
 protected:
-    void addOutline(QPainterPath &path, const QRectF &rect) const override;
+    // The tail's tip turns into a spike on a narrow balloon.
+    qreal paintMargin() const override { return acuteCornerMargin(); }
+    void addOutline(QPainterPath &path) const override;
 };

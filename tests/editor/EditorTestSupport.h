@@ -24,13 +24,17 @@ inline void mouse(Editor &editor, QEvent::Type type, const QPoint &point, bool s
     QCoreApplication::sendEvent(&editor, &event);
 }
 
-// One stroke of the current tool in `steps` even moves; a click when `from` is `to`.
-inline void drag(Editor &editor, const QPoint &from, const QPoint &to, int steps = 2)
+// One stroke of the current tool: a press at the first point, `steps` even moves towards each
+// following point, a release at the last; a click when there is one point.
+inline void drag(Editor &editor, const QVector<QPoint> &points, int steps = 2)
 {
-    mouse(editor, QEvent::GraphicsSceneMousePress, from);
-    for (int i = 1; from != to && i <= steps; ++i)
-        mouse(editor, QEvent::GraphicsSceneMouseMove, from + (to - from) * i / steps);
-    mouse(editor, QEvent::GraphicsSceneMouseRelease, to);
+    mouse(editor, QEvent::GraphicsSceneMousePress, points.first());
+    for (int i = 1; i < points.size(); ++i) {
+        for (int step = 1; step <= steps; ++step)
+            mouse(editor, QEvent::GraphicsSceneMouseMove,
+                  points[i - 1] + (points[i] - points[i - 1]) * step / steps);
+    }
+    mouse(editor, QEvent::GraphicsSceneMouseRelease, points.last());
 }
 
 // Blue = x, green = y, red = 200 (modulo 256): a mosaic block's blue and green averages are
