@@ -219,7 +219,7 @@ private slots:
         undos.clear();
         document_->setShapeType(Editor::Eraser);
         document_->setShapeType(Editor::Rect);
-        drag(*document_, QPoint(10, 10), QPoint(90, 90));
+        drag(*document_, {QPoint(10, 10), QPoint(90, 90)});
         QCoreApplication::processEvents();
         QCOMPARE(shapes.count(), 0);
         QCOMPARE(undos.count(), 0);
@@ -453,7 +453,7 @@ private slots:
             return view_->viewport()->grab().toImage();
         };
         const QImage empty = shown();
-        drag(*document_, QPoint(600, 450), QPoint(680, 520));
+        drag(*document_, {QPoint(600, 450), QPoint(680, 520)});
         mouse(*view_, QEvent::MouseButtonPress, QPoint(40, 40));
         mouse(*view_, QEvent::MouseMove, QPoint(120, 100));
         QCOMPARE(clearlyDifferent(shown(), fresh()), 0);
