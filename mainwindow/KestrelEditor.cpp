@@ -549,8 +549,6 @@ void KestrelEditor::AddNewPixmap(const QString &path, QPoint position, bool skip
     // A window never shown has not laid out its parts yet.
     layout()->activate();
     ui_->mainWidget_->layout()->activate();
-    const int extraWidth = frameGeometry().width() - width();
-    const int extraHeight = frameGeometry().height() - height();
     const QSize image = editor->imageRect().size();
     const QRect available = screen()->availableGeometry();
     const int toolbarHeight = ui_->toolbar_->height();
@@ -569,6 +567,10 @@ void KestrelEditor::AddNewPixmap(const QString &path, QPoint position, bool skip
         show();
         Trace(2, QStringLiteral("AddNewPixmap"), "show %ls", qUtf16Printable(path));
     }
+    // The frame is known only once the window shows; before, it would let the frame
+    // overhang the screen.
+    const int extraWidth = frameGeometry().width() - width();
+    const int extraHeight = frameGeometry().height() - height();
     setGeometry(x, y, wantedWidth - extraWidth, wantedHeight - extraHeight);
     FitWindowToScreen(this, QPoint(0, 0));
     BringToFront(this);
