@@ -38,12 +38,13 @@ int CaptureFolder::removeCaptures(const QString &folder)
     if (folderInfo.isSymLink() || QFileInfo(folderInfo.absolutePath()).isSymLink()
         || !folderInfo.isDir() || !ownedByUser(folderInfo))
         return 0;
+    // Regular files only: links and everything else are filtered out by the listing.
     const QFileInfoList entries = QDir(folder).entryInfoList(
             {QStringLiteral("*.png")},
             QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
     int removed = 0;
     for (const QFileInfo &entry : entries) {
-        if (entry.isSymLink() || !entry.isFile() || !ownedByUser(entry))
+        if (!ownedByUser(entry))
             continue;
         // QFile::remove unlinks the name itself, so a file swapped for a link meanwhile
         // loses only the link.
