@@ -198,7 +198,6 @@ KestrelEditor::KestrelEditor(QWidget *parent)
 
     buildToolBar();
     buildMenus();
-    buildPopups();
     onChangeShape(Editor::ShapeType(
             preferences_.getInt(KestrelPreferences::LastDrawingItem, Editor::Rect)));
 
@@ -237,6 +236,9 @@ void KestrelEditor::buildToolBar()
             button->setShortcut(QKeySequence(entry.shortcut));
         if (entry.slot)
             connect(button, &QPushButton::clicked, this, entry.slot);
+        else if (entry.button != MenuButton && entry.button != HelpButton)
+            connect(button, &ToolButton::beforePress, this,
+                    [this, which = entry.button] { onToolMenuPress(which); });
         if (entry.inGroup) {
             button->setCheckable(true);
             toolButtonGroup_->addButton(button);
@@ -287,8 +289,13 @@ void KestrelEditor::buildMenus()
     buttons_[HelpButton]->setMenu(help_);
 }
 
+// The popups are made once the window has painted its first capture, or when a drop-down
+// button is pressed before that: the mixer of every palette costs more than the rest of the
+// window.
 void KestrelEditor::buildPopups()
 {
+    if (figurePopup_)
+        return;
     figurePopup_ = new FigurePopup;
     figurePopup_->setPreferences(&preferences_);
 
@@ -310,29 +317,16 @@ void KestrelEditor::buildPopups()
     mosaicPopup_ = new MosaicPopup;
     mosaicPopup_->setPreferences(&preferences_);
 
-    const struct
-    {
-        ToolBarButton button;
-        Popup *popup;
-        EditorContextMenu::Entry entry;
-    } hosted[] = {
-            {FigureButton, figurePopup_, EditorContextMenu::Figure},
-            {PenButton, penPopup_, EditorContextMenu::Pen},
-            {HighlighterButton, highlighterPopup_, EditorContextMenu::Highlighter},
-            {LineButton, linePopup_, EditorContextMenu::LineWidth},
-            {MosaicButton, mosaicPopup_, EditorContextMenu::Mosaic},
-    };
-    for (const auto &[which, popup, entry] : hosted) {
+    for (ToolBarButton which :
+         {FigureButton, PenButton, HighlighterButton, LineButton, MosaicButton}) {
+        Popup *popup = popupOf(which);
         Menu *menu = popup->attachMenu(this);
         ToolButton *button = buttons_[which];
         button->setMenu(menu);
-        ui_->graphicsView_->setToolMenu(entry, menu);
-        if (!button->isCheckable())
-            continue;
-        // Pressing the button picks the tool with its last settings before the menu opens;
-        // any choice in the menu leaves the button checked.
-        connect(popup, &Popup::triggered, button, [button] { button->setChecked(true); });
-        connect(button, &ToolButton::beforePress, popup, &Popup::triggered);
+        ui_->graphicsView_->setToolMenu(contextMenuEntryOf(which), menu);
+        // Any choice in the menu leaves the tool's button checked.
+        if (button->isCheckable())
+            connect(popup, &Popup::triggered, button, [button] { button->setChecked(true); });
     }
 
     connect(figurePopup_, &FigurePopup::figureSelected, this, &KestrelEditor::onFigureSelected);
@@ -342,6 +336,58 @@ void KestrelEditor::buildPopups()
     connect(linePopup_, &LinePopup::lineSelected, this, &KestrelEditor::onLineSelected);
     connect(mosaicPopup_, &MosaicPopup::mosaicSelected, this,
             [this](MosaicPopup::Strength strength) { onMosaicSelected(strength); });
+}
+
+Popup *KestrelEditor::popupOf(ToolBarButton which) const
+{
+    switch (which) {
+    case FigureButton:
+        return figurePopup_;
+    case PenButton:
+        return penPopup_;
+    case HighlighterButton:
+        return highlighterPopup_;
+    case LineButton:
+        return linePopup_;
+    case MosaicButton:
+        return mosaicPopup_;
+    default:
+        return nullptr;
+    }
+}
+
+EditorContextMenu::Entry KestrelEditor::contextMenuEntryOf(ToolBarButton which)
+{
+    switch (which) {
+    case PenButton:
+        return EditorContextMenu::Pen;
+    case HighlighterButton:
+        return EditorContextMenu::Highlighter;
+    case LineButton:
+        return EditorContextMenu::LineWidth;
+    case MosaicButton:
+        return EditorContextMenu::Mosaic;
+    default:
+        return EditorContextMenu::Figure;
+    }
+}
+
+// Pressing a tool's drop-down button picks the tool with its last settings, then its menu
+// opens.
+void KestrelEditor::onToolMenuPress(ToolBarButton which)
+{
+    buildPopups();
+    if (buttons_[which]->isCheckable())
+        emit popupOf(which)->triggered();
+}
+
+bool KestrelEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && document() && !figurePopup_) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &KestrelEditor::buildPopups);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void KestrelEditor::connectView()
@@ -367,6 +413,7 @@ void KestrelEditor::connectView()
     unreadableNotice_->hide();
     auto *noticeLayout = new QVBoxLayout(view->viewport());
     noticeLayout->addWidget(unreadableNotice_);
+    view->viewport()->installEventFilter(this);
 }
 
 void KestrelEditor::connectHistory()

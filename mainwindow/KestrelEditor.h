@@ -2,6 +2,7 @@
 
 #include "editor/Editor.h"
 #include "preferences/KestrelPreferences.h"
+#include "view/EditorContextMenu.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -16,6 +17,7 @@ class FigurePopup;
 class LinePopup;
 class Menu;
 class MosaicPopup;
+class Popup;
 class QAction;
 class QButtonGroup;
 class QDialog;
@@ -121,6 +123,7 @@ public slots:
     void onCanRedo(bool canRedo);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -128,6 +131,9 @@ private:
     void buildToolBar();
     void buildMenus();
     void buildPopups();
+    Popup *popupOf(ToolBarButton which) const;
+    static EditorContextMenu::Entry contextMenuEntryOf(ToolBarButton which);
+    void onToolMenuPress(ToolBarButton which);
     void addWindowShortcuts();
     void connectView();
     void connectHistory();

@@ -249,6 +249,8 @@ private slots:
     void chosenColourIsDrawn()
     {
         window_->treatCommand("/path " + capture_);
+        // The palettes are made once the capture has been painted.
+        QTRY_VERIFY(button("pen")->menu());
         auto *palette = button("pen")->menu()->findChild<ColorSelectPopup *>();
         auto *orange = palette->findChild<ColorSelectButton *>("basicColor3");
         QCOMPARE(orange->color(), QColor(255, 192, 0));
