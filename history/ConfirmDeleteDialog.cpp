@@ -1,6 +1,9 @@
 #include "history/ConfirmDeleteDialog.h"
 
+#include "preferences/KestrelPreferences.h"
+
 #include <QCheckBox>
+#include <QPointer>
 #include <QPushButton>
 
 ConfirmDeleteDialog::ConfirmDeleteDialog(Mode mode, QWidget *parent)
@@ -32,6 +35,22 @@ ConfirmDeleteDialog::ConfirmDeleteDialog(Mode mode, QWidget *parent)
 bool ConfirmDeleteDialog::isSkipChecked() const
 {
     return checkBox() && checkBox()->isChecked();
+}
+
+int ConfirmDeleteDialog::confirm(KestrelPreferences &preferences, Mode mode, QWidget *parent)
+{
+    const int slot = mode == Single ? KestrelPreferences::NotifyDeleteHistory
+                                    : KestrelPreferences::NotifyDeleteAllHistory;
+    if (!preferences.getBool(slot, true))
+        return Delete;
+    // On the heap and watched: the parent may be destroyed while the question runs.
+    QPointer<ConfirmDeleteDialog> dialog = new ConfirmDeleteDialog(mode, parent);
+    const int answer = dialog->exec();
+    if (!dialog)
+        return Closed;
+    preferences.setBool(slot, !dialog->isSkipChecked());
+    delete dialog;
+    return answer;
 }
 
 void ConfirmDeleteDialog::done(int)

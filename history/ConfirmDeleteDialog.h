@@ -2,6 +2,7 @@
 
 #include "widgets/MessageBox.h"
 
+class KestrelPreferences;
 class QPushButton;
 
 // Asks before captures leave the history: one capture, the checked ones or all of them.
@@ -18,6 +19,11 @@ public:
     explicit ConfirmDeleteDialog(Mode mode, QWidget *parent = nullptr);
 
     bool isSkipChecked() const;
+
+    // Asks unless the question of this mode is switched off ("NotifyDeleteHistory" for one
+    // capture, "NotifyDeleteAllHistory" for several), which answers Delete; afterwards the
+    // question stays on unless "Skip" was checked.
+    static int confirm(KestrelPreferences &preferences, Mode mode, QWidget *parent = nullptr);
 
 public slots:
     void done(int result) override;

@@ -70,6 +70,73 @@
     </message>
 </context>
 <context>
+    <name>ConfirmSaveDialog</name>
+    <message>
+        <source>File names and format</source>
+        <translation>파일 이름과 형식</translation>
+    </message>
+    <message>
+        <source>file name</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message>
+        <source>set file name format</source>
+        <translation>파일 이름 형식 설정</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>형식</translation>
+    </message>
+    <message>
+        <source>quality</source>
+        <translation>품질</translation>
+    </message>
+    <message>
+        <source>save path:</source>
+        <translation>저장 위치:</translation>
+    </message>
+    <message>
+        <source>browse folder</source>
+        <translation>폴더 찾아보기</translation>
+    </message>
+    <message>
+        <source>save(&amp;S)</source>
+        <translation>저장(&amp;S)</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Confirm Save All Images</source>
+        <translation>모든 이미지 저장</translation>
+    </message>
+    <message>
+        <source>Save all images in history</source>
+        <translation>기록의 모든 이미지를 저장합니다</translation>
+    </message>
+    <message>
+        <source>When you save all, save all images to new file name</source>
+        <translation>모두 저장하면 모든 이미지가 새 파일 이름으로 저장됩니다</translation>
+    </message>
+    <message>
+        <source>Confirm Save Selected Images</source>
+        <translation>선택한 이미지 저장</translation>
+    </message>
+    <message>
+        <source>Save selected images in history</source>
+        <translation>기록에서 선택한 이미지를 저장합니다</translation>
+    </message>
+    <message>
+        <source>When you save images, save selected images to new file name</source>
+        <translation>이미지를 저장하면 선택한 이미지가 새 파일 이름으로 저장됩니다</translation>
+    </message>
+    <message>
+        <source>When you save, save file with number at tail</source>
+        <translation>저장할 때 파일 이름 끝에 번호가 붙습니다</translation>
+    </message>
+</context>
+<context>
     <name>CropPopup</name>
     <message>
         <source>W</source>
@@ -137,6 +204,260 @@
     <message>
         <source>outline</source>
         <translation>윤곽선</translation>
+    </message>
+</context>
+<context>
+    <name>FileNameFormatSettingDialog</name>
+    <message>
+        <source>FileNameFormatSettingDialog</source>
+        <translation>파일 이름 형식</translation>
+    </message>
+    <message>
+        <source>save file name</source>
+        <translation>저장 파일 이름</translation>
+    </message>
+    <message>
+        <source>write yours</source>
+        <translation>직접 입력</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>FileNameUtil</name>
+    <message>
+        <source>name0</source>
+        <translation>울새</translation>
+    </message>
+    <message>
+        <source>name1</source>
+        <translation>참새</translation>
+    </message>
+    <message>
+        <source>name2</source>
+        <translation>까치</translation>
+    </message>
+    <message>
+        <source>name3</source>
+        <translation>제비</translation>
+    </message>
+    <message>
+        <source>name4</source>
+        <translation>두루미</translation>
+    </message>
+    <message>
+        <source>name5</source>
+        <translation>왜가리</translation>
+    </message>
+    <message>
+        <source>name6</source>
+        <translation>중대백로</translation>
+    </message>
+    <message>
+        <source>name7</source>
+        <translation>물총새</translation>
+    </message>
+    <message>
+        <source>name8</source>
+        <translation>딱따구리</translation>
+    </message>
+    <message>
+        <source>name9</source>
+        <translation>올빼미</translation>
+    </message>
+    <message>
+        <source>name10</source>
+        <translation>검독수리</translation>
+    </message>
+    <message>
+        <source>name11</source>
+        <translation>매</translation>
+    </message>
+    <message>
+        <source>name12</source>
+        <translation>참매</translation>
+    </message>
+    <message>
+        <source>name13</source>
+        <translation>꿩</translation>
+    </message>
+    <message>
+        <source>name14</source>
+        <translation>원앙</translation>
+    </message>
+    <message>
+        <source>name15</source>
+        <translation>청둥오리</translation>
+    </message>
+    <message>
+        <source>name16</source>
+        <translation>큰고니</translation>
+    </message>
+    <message>
+        <source>name17</source>
+        <translation>펠리컨</translation>
+    </message>
+    <message>
+        <source>name18</source>
+        <translation>홍학</translation>
+    </message>
+    <message>
+        <source>name19</source>
+        <translation>펭귄</translation>
+    </message>
+    <message>
+        <source>name20</source>
+        <translation>알바트로스</translation>
+    </message>
+    <message>
+        <source>name21</source>
+        <translation>괭이갈매기</translation>
+    </message>
+    <message>
+        <source>name22</source>
+        <translation>뻐꾸기</translation>
+    </message>
+    <message>
+        <source>name23</source>
+        <translation>후투티</translation>
+    </message>
+    <message>
+        <source>name24</source>
+        <translation>꾀꼬리</translation>
+    </message>
+    <message>
+        <source>name25</source>
+        <translation>종다리</translation>
+    </message>
+    <message>
+        <source>name26</source>
+        <translation>굴뚝새</translation>
+    </message>
+    <message>
+        <source>name27</source>
+        <translation>나이팅게일</translation>
+    </message>
+    <message>
+        <source>name28</source>
+        <translation>직박구리</translation>
+    </message>
+    <message>
+        <source>name29</source>
+        <translation>까마귀</translation>
+    </message>
+    <message>
+        <source>name30</source>
+        <translation>어치</translation>
+    </message>
+    <message>
+        <source>name31</source>
+        <translation>찌르레기</translation>
+    </message>
+    <message>
+        <source>name32</source>
+        <translation>박새</translation>
+    </message>
+    <message>
+        <source>name33</source>
+        <translation>동박새</translation>
+    </message>
+    <message>
+        <source>name34</source>
+        <translation>멧새</translation>
+    </message>
+    <message>
+        <source>name35</source>
+        <translation>알락할미새</translation>
+    </message>
+    <message>
+        <source>name36</source>
+        <translation>가마우지</translation>
+    </message>
+    <message>
+        <source>name37</source>
+        <translation>황새</translation>
+    </message>
+    <message>
+        <source>name38</source>
+        <translation>저어새</translation>
+    </message>
+    <message>
+        <source>name39</source>
+        <translation>따오기</translation>
+    </message>
+    <message>
+        <source>name40</source>
+        <translation>앵무새</translation>
+    </message>
+    <message>
+        <source>name41</source>
+        <translation>공작</translation>
+    </message>
+    <message>
+        <source>name42</source>
+        <translation>벌새</translation>
+    </message>
+    <message>
+        <source>name43</source>
+        <translation>큰부리새</translation>
+    </message>
+    <message>
+        <source>name44</source>
+        <translation>퍼핀</translation>
+    </message>
+    <message>
+        <source>name45</source>
+        <translation>타조</translation>
+    </message>
+    <message>
+        <source>name46</source>
+        <translation>에뮤</translation>
+    </message>
+    <message>
+        <source>name47</source>
+        <translation>키위</translation>
+    </message>
+    <message>
+        <source>name48</source>
+        <translation>멋쟁이새</translation>
+    </message>
+    <message>
+        <source>yyyyMMdd_HHmmss</source>
+        <translation>yyyyMMdd_HHmmss</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd HH;mm;ss</source>
+        <translation>yyyy-MM-dd HH;mm;ss</translation>
+    </message>
+    <message>
+        <source>MM-dd HH;mm;ss</source>
+        <translation>MM-dd HH;mm;ss</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd</source>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>HH;mm;ss</source>
+        <translation>HH;mm;ss</translation>
+    </message>
+    <message>
+        <source>birdname</source>
+        <translation>새 이름</translation>
+    </message>
+    <message>
+        <source>serial</source>
+        <translation>일련번호</translation>
+    </message>
+    <message>
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
     </message>
 </context>
 <context>
@@ -322,6 +643,29 @@
     <message>
         <source>strong</source>
         <translation>강하게</translation>
+    </message>
+</context>
+<context>
+    <name>PostSaveDialog</name>
+    <message>
+        <source>Saved captured image.</source>
+        <translation>캡처 이미지를 저장했습니다.</translation>
+    </message>
+    <message>
+        <source>Open Image(&amp;V)</source>
+        <translation>이미지 열기(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Open Folder(&amp;O)</source>
+        <translation>폴더 열기(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>다시 보지 않기</translation>
+    </message>
+    <message>
+        <source>Saved captured %0 images.</source>
+        <translation>캡처 이미지 %0개를 저장했습니다.</translation>
     </message>
 </context>
 <context>

@@ -140,6 +140,16 @@ void Trace(const QString &function, int level, const char *format, ...)
     va_end(arguments);
 }
 
+void Trace(int level, const char *function, const char *format, ...)
+{
+    if (level > traceLevel.load(std::memory_order_relaxed))
+        return; // before the name becomes a string
+    va_list arguments;
+    va_start(arguments, format);
+    writeEntry(level, QString::fromUtf8(function), format, arguments);
+    va_end(arguments);
+}
+
 QString TraceLogPath()
 {
     return QStringLiteral("%0/%1.log").arg(logFolder(), QCoreApplication::applicationName());

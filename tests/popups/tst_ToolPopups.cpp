@@ -1,16 +1,9 @@
-#include "popups/ColorSelectPopup.h"
 #include "popups/CropPopup.h"
-#include "popups/FigurePopup.h"
-#include "popups/LinePopup.h"
-#include "popups/MosaicPopup.h"
 #include "popups/PopupTestSupport.h"
-#include "popups/TextPopup.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
 #include "support/TestEnvironment.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -20,19 +13,6 @@ using P = KestrelPreferences;
 using Values = QList<QPair<int, int>>;
 
 namespace {
-
-enum Kind { Figure, Line, Mosaic, Text };
-
-// The arguments of one emitted signal as text: numbers in decimal, colours as #aarrggbb.
-QString described(const QList<QVariant> &arguments)
-{
-    QStringList parts;
-    for (const QVariant &argument : arguments)
-        parts << (argument.userType() == QMetaType::QColor
-                          ? argument.value<QColor>().name(QColor::HexArgb)
-                          : QString::number(argument.toInt()));
-    return parts.join(' ');
-}
 
 // Slots of the key table that were set since the last save or load.
 QList<int> unsavedSlots(const P &preferences)
@@ -72,27 +52,27 @@ private slots:
         QTest::addColumn<Values>("stored");
         QTest::addColumn<QString>("announced");
         const int red = P::encodeColor(Qt::red), odd = P::encodeColor(QColor(10, 20, 30, 40));
-        row("figure defaults", int(Figure), Values(), "5 1 #00000000 #ffff0000");
-        row("dotted circle", int(Figure), Values {{P::FigureType, 6}, {P::FigureLineType, 3}},
+        row("figure defaults", int(FigureKind), Values(), "5 1 #00000000 #ffff0000");
+        row("dotted circle", int(FigureKind), Values {{P::FigureType, 6}, {P::FigureLineType, 3}},
             "6 3 #00000000 #ffff0000");
-        row("text is no figure", int(Figure), Values {{P::FigureType, 9}},
+        row("text is no figure", int(FigureKind), Values {{P::FigureType, 9}},
             "5 1 #00000000 #ffff0000");
-        row("dashes show dotted", int(Figure), Values {{P::FigureType, 4}, {P::FigureLineType, 2}},
-            "4 3 #00000000 #ffff0000");
-        row("colours off the palette", int(Figure),
+        row("dashes show dotted", int(FigureKind),
+            Values {{P::FigureType, 4}, {P::FigureLineType, 2}}, "4 3 #00000000 #ffff0000");
+        row("colours off the palette", int(FigureKind),
             Values {{P::FigureFillColor, odd}, {P::FigureLineColor, 0}}, "5 1 #280a141e #00000000");
-        row("width 3", int(Line), Values(), "3");
-        row("width 12", int(Line), Values {{P::LineWidth, 12}}, "12");
-        row("width 7", int(Line), Values {{P::LineWidth, 7}}, "8");
-        row("width -1", int(Line), Values {{P::LineWidth, -1}}, "1");
-        row("strong", int(Mosaic), Values {{P::MosaicStrength, 9}}, "9");
-        row("strength 0", int(Mosaic), Values {{P::MosaicStrength, 0}}, "4");
-        row("strength 5", int(Mosaic), Values {{P::MosaicStrength, 5}}, "4");
-        row("strength huge", int(Mosaic), Values {{P::MosaicStrength, 1 << 30}}, "9");
-        row("text defaults", int(Text), Values(), "16 #ff000000 0");
-        row("text stored", int(Text),
+        row("width 3", int(LineKind), Values(), "3");
+        row("width 12", int(LineKind), Values {{P::LineWidth, 12}}, "12");
+        row("width 7", int(LineKind), Values {{P::LineWidth, 7}}, "8");
+        row("width -1", int(LineKind), Values {{P::LineWidth, -1}}, "1");
+        row("strong", int(MosaicKind), Values {{P::MosaicStrength, 9}}, "9");
+        row("strength 0", int(MosaicKind), Values {{P::MosaicStrength, 0}}, "4");
+        row("strength 5", int(MosaicKind), Values {{P::MosaicStrength, 5}}, "4");
+        row("strength huge", int(MosaicKind), Values {{P::MosaicStrength, 1 << 30}}, "9");
+        row("text defaults", int(TextKind), Values(), "16 #ff000000 0");
+        row("text stored", int(TextKind),
             Values {{P::TextSize, 48}, {P::TextColor, red}, {P::TextStyle, 6}}, "48 #ffff0000 6");
-        row("text off the offer", int(Text),
+        row("text off the offer", int(TextKind),
             Values {{P::TextSize, 13}, {P::TextColor, odd}, {P::TextStyle, -1}}, "12 #280a141e 7");
     }
 
@@ -103,39 +83,18 @@ private slots:
         QFETCH(QString, announced);
         P preferences;
         prepare(preferences, stored);
-        std::unique_ptr<Popup> popup;
         QByteArray signal;
-        switch (Kind(kind)) {
-        case Figure:
-            popup = std::make_unique<FigurePopup>();
-            static_cast<FigurePopup *>(popup.get())->setPreferences(&preferences);
-            signal = SIGNAL(figureSelected(Editor::ShapeType, Qt::PenStyle, QColor, QColor));
-            break;
-        case Line:
-            popup = std::make_unique<LinePopup>();
-            static_cast<LinePopup *>(popup.get())->setPreferences(&preferences);
-            signal = SIGNAL(lineSelected(int));
-            break;
-        case Mosaic:
-            popup = std::make_unique<MosaicPopup>();
-            static_cast<MosaicPopup *>(popup.get())->setPreferences(&preferences);
-            signal = SIGNAL(mosaicSelected(MosaicPopup::Strength));
-            break;
-        case Text:
-            popup = std::make_unique<TextPopup>();
-            static_cast<TextPopup *>(popup.get())->setPreferences(&preferences);
-            signal = SIGNAL(fontChanged(int, QColor, int));
-            break;
-        }
+        std::unique_ptr<Popup> popup(makePopup(kind, signal));
+        restorePopup(popup.get(), &preferences);
         QSignalSpy spy(popup.get(), signal.constData());
-        if (kind == Text)
+        if (kind == TextKind)
             static_cast<TextPopup *>(popup.get())->announceFont();
         else
             emit popup->triggered();
         QCOMPARE(spy.count(), 1);
         QCOMPARE(described(spy.first()), announced);
         QCOMPARE(unsavedSlots(preferences), QList<int>());
-        if (kind == Line) {
+        if (kind == LineKind) {
             popup->show();
             QCOMPARE(popup->findChild<QWidget *>("displayLine_")->height(), announced.toInt());
         }
@@ -170,13 +129,8 @@ private slots:
         TextPopup popup;
         popup.setPreferences(&preferences);
         QSignalSpy spy(&popup, &TextPopup::fontChanged);
-        for (const QString &name : clicks) {
-            QObject *control = popup.findChild<QObject *>(name);
-            if (auto *box = qobject_cast<QComboBox *>(control))
-                QTest::keyClick(box, Qt::Key_Down);
-            else
-                static_cast<QAbstractButton *>(control)->click();
-        }
+        for (const QString &name : clicks)
+            activate(&popup, name);
         QCOMPARE(spy.count(), clicks.size());
         QCOMPARE(described(spy.last()), announced);
         QCOMPARE(unsavedSlots(preferences), written);
