@@ -8,6 +8,7 @@
 
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
@@ -25,6 +26,10 @@ int main(int argc, char **argv)
                      &KestrelEditor::commandArrived);
     auto *view = window.findChild<EditorView *>(QStringLiteral("graphicsView_"));
     FirstPaint firstPaint(sinceMain, view->viewport(), [view] { return view->editor(); });
-    emit window.commandArrived(Application::JoinArguments(QCoreApplication::arguments()));
+    // Carried out from the event loop: a command that waits for the user (a warning, the
+    // exit question) must not run before the loop that a later "/kill" ends.
+    QTimer::singleShot(0, &window, [&window] {
+        emit window.commandArrived(Application::JoinArguments(QCoreApplication::arguments()));
+    });
     return application.exec();
 }
