@@ -7,28 +7,21 @@
 #include "history/HistoryWidget.h"
 #include "mainwindow/CaptureFolder.h"
 #include "mainwindow/EditorCommand.h"
+#include "mainwindow/EditorToolBar.h"
 #include "mainwindow/ImagePrinter.h"
 #include "platform/CaptureProgramLink.h"
 #include "platform/CommandLineSplitter.h"
 #include "platform/Trace.h"
 #include "platform/WindowUtilities.h"
-#include "popups/ColorPalettes.h"
-#include "popups/ColorSelectPopup.h"
-#include "popups/FigurePopup.h"
-#include "popups/LinePopup.h"
 #include "popups/MosaicPopup.h"
 #include "services/BannerWidget.h"
 #include "services/StatisticsClient.h"
 #include "services/ZCRS.h"
 #include "view/EditorView.h"
-#include "widgets/Menu.h"
 #include "widgets/MessageBox.h"
-#include "widgets/ToolButton.h"
-#include "widgets/ToolDropdownButton.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
@@ -39,8 +32,6 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -49,100 +40,12 @@
 
 namespace {
 
-using Slot = void (KestrelEditor::*)();
-
 // Room the window leaves round the capture, and how far it sits above and left of the
 // point the capture was taken at.
 constexpr int kCaptureMargin = 200;
 constexpr int kCaptureOffset = 100;
 
-enum class Kind { Button, Dropdown, Separator };
-
-struct ToolBarEntry
-{
-    KestrelEditor::ToolBarButton button;
-    Kind kind;
-    const char *name; // object name, and the caption once translated
-    const char *toolTip;
-    bool inGroup;
-    int shortcut;
-    Slot slot; // plain buttons; a drop-down button opens its menu
-};
-
-constexpr KestrelEditor::ToolBarButton kNoButton = KestrelEditor::ToolBarButtonCount;
-
 // clang-format off
-const ToolBarEntry kToolBar[] = {
-    {KestrelEditor::CaptureButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "capture"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Run new capture (Ctrl + N)"), false, 0, &KestrelEditor::onClickCapture},
-    {kNoButton, Kind::Separator, nullptr, nullptr, false, 0, nullptr},
-    {KestrelEditor::SaveButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "save"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Save current image (Ctrl + S)"), false, 0, &KestrelEditor::onClickSave},
-    {KestrelEditor::CopyButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "copy"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Copy current image (Ctrl + C)"), false, Qt::CTRL | Qt::Key_C, &KestrelEditor::onClickCopy},
-    {KestrelEditor::UndoButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "undo"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Undo last work (Ctrl + Z)"), false, Qt::CTRL | Qt::Key_Z, &KestrelEditor::onClickUndo},
-    {KestrelEditor::RedoButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "redo"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Redo last work (Ctrl + Y)"), false, Qt::CTRL | Qt::Key_Y, &KestrelEditor::onClickRedo},
-    {KestrelEditor::ResetButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "reset"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Reset all works"), false, 0, &KestrelEditor::onClickReset},
-    {kNoButton, Kind::Separator, nullptr, nullptr, false, 0, nullptr},
-    {KestrelEditor::FigureButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "figure"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Draw figure on current image"), true, 0, nullptr},
-    {KestrelEditor::PenButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "pen"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Draw pen on current image"), true, 0, nullptr},
-    {KestrelEditor::HighlighterButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "highlighter"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Draw highlighter on current image"), true, 0, nullptr},
-    {KestrelEditor::LineButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "line"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Set line width for figure, pen, highlighter"), false, 0, nullptr},
-    {kNoButton, Kind::Separator, nullptr, nullptr, false, 0, nullptr},
-    {KestrelEditor::TextButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "text"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Add text on current image"), true, 0, &KestrelEditor::onClickText},
-    {KestrelEditor::CropButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "crop"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Crop current image"), true, 0, &KestrelEditor::onClickCrop},
-    {KestrelEditor::MosaicButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "mosaic"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Add mosaic region of current image"), true, 0, nullptr},
-    {KestrelEditor::EraserButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "eraser"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Erase drawn object"), true, 0, &KestrelEditor::onClickEraser},
-    {kNoButton, Kind::Separator, nullptr, nullptr, false, 0, nullptr},
-    {KestrelEditor::MenuButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "menu"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Click to show features, save, print, preferences, etc."), false, 0, nullptr},
-    {KestrelEditor::HelpButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "help"),
-     QT_TRANSLATE_NOOP("KestrelEditor", "Click to show help, about, etc."), false, 0, nullptr},
-};
-
-struct MenuEntry
-{
-    const char *text; // null for a separator
-    int shortcut;
-    Slot slot;
-};
-
-const MenuEntry kMainMenu[] = {
-    {QT_TRANSLATE_NOOP("KestrelEditor", "New capture(&N)"),   Qt::CTRL | Qt::Key_N, &KestrelEditor::onClickCapture},
-    {QT_TRANSLATE_NOOP("KestrelEditor", "Save as(&S)"),       Qt::CTRL | Qt::Key_S, &KestrelEditor::onClickSave},
-    {nullptr, 0, nullptr},
-    {QT_TRANSLATE_NOOP("KestrelEditor", "Print(&P)"),         Qt::CTRL | Qt::Key_P, &KestrelEditor::onClickPrint},
-    {QT_TRANSLATE_NOOP("KestrelEditor", "Online update(&U)"), 0,                    &KestrelEditor::onClickUpdate},
-    {nullptr, 0, nullptr},
-    {QT_TRANSLATE_NOOP("KestrelEditor", "Preferences(&C)"),   Qt::Key_F4,           qOverload<>(&KestrelEditor::onClickPreference)},
-    {QT_TRANSLATE_NOOP("KestrelEditor", "Close(&X)"),         0,                    &KestrelEditor::onClickClose},
-};
-
-// "About(&A)" has no slot here: it opens the dialog modeless through triggered(bool).
-const MenuEntry kHelpMenu[] = {
-    {QT_TRANSLATE_NOOP("KestrelEditor", "Help(&H)"),              Qt::Key_F1, &KestrelEditor::onClickHelp},
-    {QT_TRANSLATE_NOOP("KestrelEditor", "Read me(&R)"),           0,          &KestrelEditor::onClickReadme},
-    {nullptr, 0, nullptr},
-    {QT_TRANSLATE_NOOP("KestrelEditor", "FAQ(&F)"),               0,          &KestrelEditor::onClickFAQ},
-    {QT_TRANSLATE_NOOP("KestrelEditor", "Customer services(&S)"), 0,          &KestrelEditor::onClickCustomerServices},
-    {nullptr, 0, nullptr},
-    {QT_TRANSLATE_NOOP("KestrelEditor", "Quiver Page(&O)"),       0,          &KestrelEditor::onClickQuiverPage},
-    {QT_TRANSLATE_NOOP("KestrelEditor", "Norvane Page(&E)"),      0,          &KestrelEditor::onClickNorvanePage},
-    {nullptr, 0, nullptr},
-    {QT_TRANSLATE_NOOP("KestrelEditor", "About(&A)"),             0,          nullptr},
-};
-
 // The maker's pages; each language may point to its own.
 const char *const kHelpPage = QT_TRANSLATE_NOOP("KestrelEditor", "https://norvane.example/kestrel/help");
 const char *const kFaqPage = QT_TRANSLATE_NOOP("KestrelEditor", "https://norvane.example/kestrel/faq");
@@ -182,11 +85,9 @@ bool isMinimisedOrEnlarged(const QWidget &window)
 
 } // namespace
 
-KestrelEditor::KestrelEditor(QWidget *parent)
-    : QMainWindow(parent), ui_(new Ui::KestrelEditorClass), toolButtonGroup_(new QButtonGroup(this))
+KestrelEditor::KestrelEditor(QWidget *parent) : QMainWindow(parent), ui_(new Ui::KestrelEditorClass)
 {
     ui_->setupUi(this);
-    toolButtonGroup_->setExclusive(true);
 
     if (!StatisticsClient::IsInitialized())
         StatisticsClient::Initialize(QString::fromLatin1(StatisticsClient::kLibraryName),
@@ -196,8 +97,7 @@ KestrelEditor::KestrelEditor(QWidget *parent)
     connect(this, &KestrelEditor::commandArrived, this, &KestrelEditor::treatCommand);
     preferences_.initialize();
 
-    buildToolBar();
-    buildMenus();
+    toolBar_ = new EditorToolBar(this, ui_->toolbar_, ui_->graphicsView_, &preferences_);
     onChangeShape(Editor::ShapeType(
             preferences_.getInt(KestrelPreferences::LastDrawingItem, Editor::Rect)));
 
@@ -219,173 +119,14 @@ void KestrelEditor::setCrashReporter(ZCRS *reporter)
         crashReporter_->ThreadInitialize();
 }
 
-void KestrelEditor::buildToolBar()
-{
-    QToolBar *toolbar = ui_->toolbar_;
-    for (const ToolBarEntry &entry : kToolBar) {
-        if (entry.kind == Kind::Separator) {
-            toolbar->addSeparator();
-            continue;
-        }
-        const QString name = QString::fromLatin1(entry.name);
-        ToolButton *button = entry.kind == Kind::Dropdown
-                ? new ToolDropdownButton(tr(entry.name), name, toolbar)
-                : new ToolButton(tr(entry.name), name, toolbar);
-        button->setToolTip(tr(entry.toolTip));
-        if (entry.shortcut)
-            button->setShortcut(QKeySequence(entry.shortcut));
-        if (entry.slot)
-            connect(button, &QPushButton::clicked, this, entry.slot);
-        else if (entry.button != MenuButton && entry.button != HelpButton)
-            connect(button, &ToolButton::beforePress, this,
-                    [this, which = entry.button] { onToolMenuPress(which); });
-        if (entry.inGroup) {
-            button->setCheckable(true);
-            toolButtonGroup_->addButton(button);
-        }
-        buttons_[entry.button] = button;
-        toolbar->addWidget(button);
-    }
-    // The tool bar never folds away part of itself behind a button of its own.
-    if (auto *extension =
-                toolbar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"))) {
-        extension->setFixedSize(0, 0);
-        extension->setContextMenuPolicy(Qt::PreventContextMenu);
-    }
-    toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
-}
-
-void KestrelEditor::buildMenus()
-{
-    const auto build = [this](Menu *menu, const char *objectName, const MenuEntry *begin,
-                              const MenuEntry *end) {
-        menu->setObjectName(QString::fromLatin1(objectName));
-        for (const MenuEntry *entry = begin; entry != end; ++entry) {
-            if (!entry->text) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction *action = menu->addAction(tr(entry->text));
-            if (entry->shortcut)
-                action->setShortcut(QKeySequence(entry->shortcut));
-            if (entry->slot)
-                connect(action, &QAction::triggered, this, entry->slot);
-            else
-                connect(action, &QAction::triggered, this,
-                        qOverload<bool>(&KestrelEditor::onClickAbout));
-            if (entry->slot == &KestrelEditor::onClickSave)
-                saveAsAction_ = action;
-            else if (entry->slot == &KestrelEditor::onClickPrint)
-                printAction_ = action;
-        }
-        // A menu's shortcuts work only where the window itself holds its actions.
-        addActions(menu->actions());
-    };
-    menu_ = new Menu(this);
-    build(menu_, "menu_", std::begin(kMainMenu), std::end(kMainMenu));
-    buttons_[MenuButton]->setMenu(menu_);
-    help_ = new Menu(this);
-    build(help_, "help_", std::begin(kHelpMenu), std::end(kHelpMenu));
-    buttons_[HelpButton]->setMenu(help_);
-}
-
-// The popups are made once the window has painted its first capture, or when a drop-down
-// button is pressed before that: the mixer of every palette costs more than the rest of the
-// window.
-void KestrelEditor::buildPopups()
-{
-    if (figurePopup_)
-        return;
-    figurePopup_ = new FigurePopup;
-    figurePopup_->setPreferences(&preferences_);
-
-    const auto palette = [this](const QList<QColor> &colors, const QString &customPath,
-                                KestrelPreferences::Slot colorSlot) {
-        auto *popup = new ColorSelectPopup;
-        popup->setBasicColors(colors);
-        popup->setCustomColorPath(customPath, &preferences_);
-        popup->setColor(preferences_.getColor(colorSlot, Qt::red));
-        return popup;
-    };
-    penPopup_ = palette(ColorPalettes::penAndText(), KestrelPreferences::kPenCustomColorPath,
-                        KestrelPreferences::PenColor);
-    highlighterPopup_ =
-            palette(ColorPalettes::highlighter(), KestrelPreferences::kHighlighterCustomColorPath,
-                    KestrelPreferences::HighlighterColor);
-    linePopup_ = new LinePopup;
-    linePopup_->setPreferences(&preferences_);
-    mosaicPopup_ = new MosaicPopup;
-    mosaicPopup_->setPreferences(&preferences_);
-
-    for (ToolBarButton which :
-         {FigureButton, PenButton, HighlighterButton, LineButton, MosaicButton}) {
-        Popup *popup = popupOf(which);
-        Menu *menu = popup->attachMenu(this);
-        ToolButton *button = buttons_[which];
-        button->setMenu(menu);
-        ui_->graphicsView_->setToolMenu(contextMenuEntryOf(which), menu);
-        // Any choice in the menu leaves the tool's button checked.
-        if (button->isCheckable())
-            connect(popup, &Popup::triggered, button, [button] { button->setChecked(true); });
-    }
-
-    connect(figurePopup_, &FigurePopup::figureSelected, this, &KestrelEditor::onFigureSelected);
-    connect(penPopup_, &ColorSelectPopup::colorSelected, this, &KestrelEditor::onPenSelected);
-    connect(highlighterPopup_, &ColorSelectPopup::colorSelected, this,
-            &KestrelEditor::onHighlighterSelected);
-    connect(linePopup_, &LinePopup::lineSelected, this, &KestrelEditor::onLineSelected);
-    connect(mosaicPopup_, &MosaicPopup::mosaicSelected, this,
-            [this](MosaicPopup::Strength strength) { onMosaicSelected(strength); });
-}
-
-Popup *KestrelEditor::popupOf(ToolBarButton which) const
-{
-    switch (which) {
-    case FigureButton:
-        return figurePopup_;
-    case PenButton:
-        return penPopup_;
-    case HighlighterButton:
-        return highlighterPopup_;
-    case LineButton:
-        return linePopup_;
-    case MosaicButton:
-        return mosaicPopup_;
-    default:
-        return nullptr;
-    }
-}
-
-EditorContextMenu::Entry KestrelEditor::contextMenuEntryOf(ToolBarButton which)
-{
-    switch (which) {
-    case PenButton:
-        return EditorContextMenu::Pen;
-    case HighlighterButton:
-        return EditorContextMenu::Highlighter;
-    case LineButton:
-        return EditorContextMenu::LineWidth;
-    case MosaicButton:
-        return EditorContextMenu::Mosaic;
-    default:
-        return EditorContextMenu::Figure;
-    }
-}
-
-// Pressing a tool's drop-down button picks the tool with its last settings, then its menu
-// opens.
-void KestrelEditor::onToolMenuPress(ToolBarButton which)
-{
-    buildPopups();
-    if (buttons_[which]->isCheckable())
-        emit popupOf(which)->triggered();
-}
-
+// The tool popups are made once the window has painted its first capture (or when a
+// drop-down button is pressed before): the mixer of every palette costs more than the rest
+// of the window, and the first capture shows sooner without them.
 bool KestrelEditor::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Paint && document() && !figurePopup_) {
+    if (event->type() == QEvent::Paint && document() && !toolBar_->hasPopups()) {
         watched->removeEventFilter(this);
-        QTimer::singleShot(0, this, &KestrelEditor::buildPopups);
+        QTimer::singleShot(0, toolBar_, &EditorToolBar::buildPopups);
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -659,57 +400,22 @@ void KestrelEditor::onEmptyEditor(bool isEmpty)
 
 void KestrelEditor::setEditingEnabled(bool enabled)
 {
-    for (ToolBarButton which : {SaveButton, CopyButton, FigureButton, PenButton, HighlighterButton,
-                                LineButton, TextButton, CropButton, MosaicButton, EraserButton})
-        buttons_[which]->setEnabled(enabled);
-    // With a document, undo, redo and reset follow what its lists allow.
-    if (!enabled) {
-        for (ToolBarButton which : {UndoButton, RedoButton, ResetButton})
-            buttons_[which]->setEnabled(false);
-    }
-    saveAsAction_->setEnabled(enabled);
-    printAction_->setEnabled(enabled);
+    toolBar_->setEditingEnabled(enabled);
 }
 
 void KestrelEditor::onChangeShape(Editor::ShapeType shapeType)
 {
-    ToolBarButton which = FigureButton;
-    switch (shapeType) {
-    case Editor::Eraser:
-        which = EraserButton;
-        break;
-    case Editor::Pen:
-        which = PenButton;
-        break;
-    case Editor::Highlighter:
-        which = HighlighterButton;
-        break;
-    case Editor::Mosaic:
-        which = MosaicButton;
-        break;
-    case Editor::Text:
-    case Editor::TextEditing:
-    case Editor::TextDone:
-        which = TextButton;
-        break;
-    case Editor::Crop:
-        which = CropButton;
-        break;
-    default:
-        break;
-    }
-    buttons_[which]->setChecked(true);
+    toolBar_->checkTool(shapeType);
 }
 
 void KestrelEditor::onCanUndo(bool canUndo)
 {
-    buttons_[UndoButton]->setEnabled(canUndo);
-    buttons_[ResetButton]->setEnabled(canUndo);
+    toolBar_->setUndoEnabled(canUndo);
 }
 
 void KestrelEditor::onCanRedo(bool canRedo)
 {
-    buttons_[RedoButton]->setEnabled(canRedo);
+    toolBar_->setRedoEnabled(canRedo);
 }
 
 void KestrelEditor::onClickHistoryShow()

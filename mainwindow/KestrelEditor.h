@@ -2,28 +2,18 @@
 
 #include "editor/Editor.h"
 #include "preferences/KestrelPreferences.h"
-#include "view/EditorContextMenu.h"
 
 #include <QColor>
 #include <QMainWindow>
 #include <QPoint>
 #include <QString>
 
-#include <array>
 #include <memory>
 
-class ColorSelectPopup;
-class FigurePopup;
-class LinePopup;
-class Menu;
-class MosaicPopup;
-class Popup;
-class QAction;
-class QButtonGroup;
+class EditorToolBar;
 class QDialog;
 class QLabel;
 class QListWidgetItem;
-class ToolButton;
 class ZCRS;
 struct EditorCommand;
 
@@ -41,27 +31,6 @@ class KestrelEditor : public QMainWindow
     Q_DISABLE_COPY(KestrelEditor)
 
 public:
-    // The tool-bar buttons, left to right.
-    enum ToolBarButton {
-        CaptureButton,
-        SaveButton,
-        CopyButton,
-        UndoButton,
-        RedoButton,
-        ResetButton,
-        FigureButton,
-        PenButton,
-        HighlighterButton,
-        LineButton,
-        TextButton,
-        CropButton,
-        MosaicButton,
-        EraserButton,
-        MenuButton,
-        HelpButton,
-        ToolBarButtonCount
-    };
-
     explicit KestrelEditor(QWidget *parent = nullptr);
     ~KestrelEditor() override;
 
@@ -128,12 +97,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildToolBar();
-    void buildMenus();
-    void buildPopups();
-    Popup *popupOf(ToolBarButton which) const;
-    static EditorContextMenu::Entry contextMenuEntryOf(ToolBarButton which);
-    void onToolMenuPress(ToolBarButton which);
     void addWindowShortcuts();
     void connectView();
     void connectHistory();
@@ -165,17 +128,7 @@ private:
     bool quitRequested_ = false;
     bool exitPending_ = false;
     std::unique_ptr<QDialog> preferencesDialog_;
-    QButtonGroup *const toolButtonGroup_;
-    std::array<ToolButton *, ToolBarButtonCount> buttons_ {};
-    Menu *menu_ = nullptr;
-    Menu *help_ = nullptr;
-    QAction *saveAsAction_ = nullptr;
-    QAction *printAction_ = nullptr;
-    FigurePopup *figurePopup_ = nullptr;
-    ColorSelectPopup *penPopup_ = nullptr;
-    ColorSelectPopup *highlighterPopup_ = nullptr;
-    LinePopup *linePopup_ = nullptr;
-    MosaicPopup *mosaicPopup_ = nullptr;
+    EditorToolBar *toolBar_ = nullptr;
     QLabel *unreadableNotice_ = nullptr;
     ZCRS *crashReporter_ = nullptr;
 };
