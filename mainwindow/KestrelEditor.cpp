@@ -607,14 +607,15 @@ void KestrelEditor::onClickPreference()
 
 QDialog *KestrelEditor::preferencesDialog()
 {
-    // The preferences dialog (built once on preferences_, without parent) is created here;
-    // its finished(int) goes to onPreferencesFinished with the dialog's modality.
+    // The one PreferencesDialog, built on preferences_ without a parent on first use, goes
+    // here, with its finished(int) connected to onPreferencesFinished(result, modality is
+    // not Qt::NonModal).
     return preferencesDialog_.get();
 }
 
 void KestrelEditor::preparePreferencesDialog(QDialog *dialog, int page)
 {
-    // The dialog reloads its controls from the store and turns to page here.
+    // With the dialog: loadAll() to reload the controls from the store, then selectPage(page).
     Q_UNUSED(dialog);
     Q_UNUSED(page);
 }
@@ -628,7 +629,7 @@ void KestrelEditor::onPreferencesFinished(int result, bool modal)
 
 QDialog *KestrelEditor::createAboutDialog()
 {
-    // The About dialog, parented to this window, is created here.
+    // A new AboutDialog with this window as its parent goes here.
     return nullptr;
 }
 
