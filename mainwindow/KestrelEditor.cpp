@@ -9,11 +9,14 @@
 #include "mainwindow/EditorCommand.h"
 #include "mainwindow/EditorToolBar.h"
 #include "mainwindow/ImagePrinter.h"
+#include "output/FileNameFormatSettingDialog.h"
 #include "platform/CaptureProgramLink.h"
 #include "platform/CommandLineSplitter.h"
 #include "platform/Trace.h"
 #include "platform/WindowUtilities.h"
 #include "popups/MosaicPopup.h"
+#include "preferences/PreferencesDialog.h"
+#include "services/AboutDialog.h"
 #include "services/BannerWidget.h"
 #include "services/StatisticsClient.h"
 #include "services/ZCRS.h"
@@ -574,19 +577,14 @@ void KestrelEditor::onClickUpdate()
 
 void KestrelEditor::onClickPreference(int page, bool modal)
 {
-    QDialog *dialog = preferencesDialog();
-    if (dialog && dialog->isVisible()) {
+    PreferencesDialog *dialog = preferencesDialog();
+    if (dialog->isVisible()) {
         BringToFront(dialog);
         return;
     }
-    if (dialog)
-        preparePreferencesDialog(dialog, page);
+    dialog->loadAll();
+    dialog->selectPage(page);
     post(CaptureMessage::PreferencesOpening);
-    if (!dialog) {
-        // The capture program pauses while the dialog is open; it must hear the end too.
-        onPreferencesFinished(QDialog::Rejected, modal);
-        return;
-    }
     if (modal) {
         dialog->exec();
     } else {
@@ -605,19 +603,25 @@ void KestrelEditor::onClickPreference()
     onClickPreference(0, true);
 }
 
-QDialog *KestrelEditor::preferencesDialog()
+// Made on first use and kept: it reopens on the page it is asked for.
+PreferencesDialog *KestrelEditor::preferencesDialog()
 {
-    // The one PreferencesDialog, built on preferences_ without a parent on first use, goes
-    // here, with its finished(int) connected to onPreferencesFinished(result, modality is
-    // not Qt::NonModal).
-    return preferencesDialog_.get();
-}
-
-void KestrelEditor::preparePreferencesDialog(QDialog *dialog, int page)
-{
-    // With the dialog: loadAll() to reload the controls from the store, then selectPage(page).
-    Q_UNUSED(dialog);
-    Q_UNUSED(page);
+    if (preferencesDialog_)
+        return preferencesDialog_.get();
+    preferencesDialog_ = std::make_unique<PreferencesDialog>(&preferences_);
+    PreferencesDialog *dialog = preferencesDialog_.get();
+    dialog->setFileNameFormatEditor([](QWidget *parent, int &type, QString &format) {
+        FileNameFormatSettingDialog editor(type, format, parent);
+        if (editor.exec() != QDialog::Accepted)
+            return false;
+        type = editor.type();
+        format = editor.format();
+        return true;
+    });
+    connect(dialog, &QDialog::finished, this, [this, dialog](int result) {
+        onPreferencesFinished(result, dialog->windowModality() != Qt::NonModal);
+    });
+    return dialog;
 }
 
 void KestrelEditor::onPreferencesFinished(int result, bool modal)
@@ -627,17 +631,9 @@ void KestrelEditor::onPreferencesFinished(int result, bool modal)
     post(CaptureMessage::PreferencesFinished, result, modal ? 1 : 0);
 }
 
-QDialog *KestrelEditor::createAboutDialog()
-{
-    // A new AboutDialog with this window as its parent goes here.
-    return nullptr;
-}
-
 void KestrelEditor::onClickAbout(bool modal)
 {
-    QDialog *dialog = createAboutDialog();
-    if (!dialog)
-        return;
+    auto *dialog = new AboutDialog(this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     if (modal) {
         dialog->exec();

@@ -11,7 +11,7 @@
 #include <memory>
 
 class EditorToolBar;
-class QDialog;
+class PreferencesDialog;
 class QLabel;
 class QListWidgetItem;
 class ZCRS;
@@ -117,17 +117,14 @@ private:
     bool ConfirmExit();
     void openMakerPage(const char *address);
 
-    // The preferences dialog and the About dialog plug in here.
-    QDialog *preferencesDialog();
-    void preparePreferencesDialog(QDialog *dialog, int page);
+    PreferencesDialog *preferencesDialog();
     void onPreferencesFinished(int result, bool modal);
-    QDialog *createAboutDialog();
 
     const std::unique_ptr<Ui::KestrelEditorClass> ui_;
     KestrelPreferences preferences_;
     bool quitRequested_ = false;
     bool exitPending_ = false;
-    std::unique_ptr<QDialog> preferencesDialog_;
+    std::unique_ptr<PreferencesDialog> preferencesDialog_;
     EditorToolBar *toolBar_ = nullptr;
     QLabel *unreadableNotice_ = nullptr;
     ZCRS *crashReporter_ = nullptr;

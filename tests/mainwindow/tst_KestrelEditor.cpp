@@ -4,6 +4,7 @@
 #include "mainwindow/KestrelEditor.h"
 #include "popups/ColorSelectButton.h"
 #include "popups/ColorSelectPopup.h"
+#include "preferences/PreferencesDialog.h"
 #include "services/StatisticsClient.h"
 #include "support/CapturePeer.h"
 #include "support/DataRow.h"
@@ -14,6 +15,7 @@
 #include "widgets/Menu.h"
 #include "widgets/ToolButton.h"
 
+#include <QApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QGraphicsSceneMouseEvent>
@@ -136,8 +138,7 @@ private slots:
         row("hide", "/hide /path %1", true, false, 0, "", "");
         row("a command missing its arguments voids the line", "/path %1 /point 5", false, false, 0,
             "", "");
-        row("preferences tell the capture program", "/preference 2", false, false, 0, "2149 2150",
-            "");
+        row("preferences open modeless", "/preference 2", false, false, 0, "2149", "");
         row("autosave over save, after the capture", "/save /path %1 /autosave", false, true, 1, "",
             "true");
         row("save with the dialog", "/save", true, true, 0, "", "false");
@@ -157,6 +158,50 @@ private slots:
         QTEST(saved.join(' '), "saves");
         QFETCH(QString, posted);
         QTRY_COMPARE(::posted(*peer_), posted);
+    }
+
+    // The capture program hears when the preferences open and how they closed; only an
+    // accepted dialog saves the store.
+    void preferences_data()
+    {
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("posted");
+        row("modeless, accepted", false, 1, "2149 2150:1:0");
+        row("modal, accepted", true, 1, "2149 2150:1:1");
+        row("modal, rejected", true, 0, "2149 2150:0:1");
+    }
+    void preferences()
+    {
+        QFETCH(bool, modal);
+        QFETCH(int, result);
+        window_->preferences().setBool(P::SkipTip, true);
+        const auto finish = [result](QWidget *dialog) {
+            static_cast<QDialog *>(dialog)->done(result);
+        };
+        const auto seen = modal ? ModalDialogAnswerer::answer(finish) : nullptr;
+        window_->onClickPreference(3, modal);
+        PreferencesDialog *dialog = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            dialog = qobject_cast<PreferencesDialog *>(widget)
+                    ? qobject_cast<PreferencesDialog *>(widget)
+                    : dialog;
+        QVERIFY(dialog);
+        QCOMPARE(dialog->currentPage(), 3);
+        if (!modal)
+            finish(dialog);
+        QFETCH(QString, posted);
+        QTRY_COMPARE(::posted(*peer_), posted);
+        KestrelPreferences reread;
+        reread.initialize();
+        QCOMPARE(reread.getBool(P::SkipTip, false), result == 1);
+    }
+
+    void aboutOpensModeless()
+    {
+        window_->treatCommand("/about");
+        auto *about = window_->findChild<QDialog *>("AboutDialog");
+        QVERIFY(about && about->isVisible() && !about->isModal());
     }
 
     void unreadableCaptureWarns()
