@@ -179,6 +179,53 @@
     </message>
 </context>
 <context>
+    <name>EditorView</name>
+    <message>
+        <source>Figure (&amp;S)</source>
+        <translation>도형 (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Pen (&amp;D)</source>
+        <translation>펜 (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Highlighter (&amp;L)</source>
+        <translation>형광펜 (&amp;L)</translation>
+    </message>
+    <message>
+        <source>Line Width (&amp;H)</source>
+        <translation>선 굵기 (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Text (&amp;T)</source>
+        <translation>텍스트 (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Crop (&amp;C)</source>
+        <translation>자르기 (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Mosaic (&amp;M)</source>
+        <translation>모자이크 (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Eraser (&amp;E)</source>
+        <translation>지우개 (&amp;E)</translation>
+    </message>
+    <message>
+        <source>Reset (&amp;R)</source>
+        <translation>초기화 (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Print (&amp;P)</source>
+        <translation>인쇄 (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Show history</source>
+        <translation>기록 보기</translation>
+    </message>
+</context>
+<context>
     <name>FigurePopup</name>
     <message>
         <source>Rectangle</source>
@@ -607,17 +654,17 @@
     </message>
     <message>
         <source>You use auto save.
-If you enable &quot;Show file browser after capture&quot; option
-&quot;Use auto save&quot; will be disabled.</source>
+If you enable "Show file browser after capture" option
+"Use auto save" will be disabled.</source>
         <translation>자동 저장을 사용하고 있습니다.
-&quot;캡처 후 파일 탐색기 표시&quot; 옵션을 켜면
-&quot;자동 저장 사용&quot;이 해제됩니다.</translation>
+"캡처 후 파일 탐색기 표시" 옵션을 켜면
+"자동 저장 사용"이 해제됩니다.</translation>
     </message>
     <message>
         <source>If you want to skip editor window
-you must check &quot;Copy captured image to clipboard&quot;.</source>
+you must check "Copy captured image to clipboard".</source>
         <translation>편집 창을 건너뛰려면
-&quot;캡처한 이미지를 클립보드에 복사&quot;를 선택해야 합니다.</translation>
+"캡처한 이미지를 클립보드에 복사"를 선택해야 합니다.</translation>
     </message>
 </context>
 <context>
@@ -835,10 +882,10 @@ you must check &quot;Copy captured image to clipboard&quot;.</source>
         <translation>파일 찾아보기</translation>
     </message>
     <message>
-        <source>If you enable &quot;Use auto save&quot; option
-&quot;Show file browser after capture&quot; will be disabled.</source>
-        <translation>&quot;자동 저장 사용&quot; 옵션을 켜면
-&quot;캡처 후 파일 탐색기 표시&quot;가 해제됩니다.</translation>
+        <source>If you enable "Use auto save" option
+"Show file browser after capture" will be disabled.</source>
+        <translation>"자동 저장 사용" 옵션을 켜면
+"캡처 후 파일 탐색기 표시"가 해제됩니다.</translation>
     </message>
     <message>
         <source>execute file (*.exe);;batch file (*.bat)</source>
@@ -855,6 +902,25 @@ you must check &quot;Copy captured image to clipboard&quot;.</source>
     <message>
         <source>Edit fixed preset</source>
         <translation>고정 크기 프리셋 편집</translation>
+    </message>
+</context>
+<context>
+    <name>ImageToolWidget</name>
+    <message>
+        <source>Zoom out</source>
+        <translation>축소</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>확대</translation>
+    </message>
+    <message>
+        <source>Image size : %0 x %1</source>
+        <translation>이미지 크기 : %0 x %1</translation>
+    </message>
+    <message>
+        <source>%0 %</source>
+        <translation>%0 %</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "output/FileNameFormatSettingDialog.h"
 #include "platform/CaptureProgramLink.h"
 #include "platform/CommandLineSplitter.h"
+#include "platform/RegularFile.h"
 #include "platform/Trace.h"
 #include "platform/WindowUtilities.h"
 #include "popups/MosaicPopup.h"
@@ -318,9 +319,11 @@ void KestrelEditor::updatePrefValue(int index, bool value)
 void KestrelEditor::AddNewPixmap(const QString &path, QPoint position, bool skipShow)
 {
     // The document's own load is the check, so the capture is decoded once on its way in.
+    // Only a regular file is opened: a pipe or a device would block the program for good.
     auto *editor = new Editor(this);
     editor->setImagePath(path);
-    editor->setImageLoaded(true);
+    if (IsRegularFile(path))
+        editor->setImageLoaded(true);
     if (!editor->isImageLoaded()) {
         delete editor;
         MessageBox::warning(this, QString(), tr("Failed to capture image."));

@@ -1,5 +1,7 @@
 #include "view/EditorView.h"
 
+#include "popups/CropPopup.h"
+#include "popups/TextPopup.h"
 #include "preferences/KestrelPreferences.h"
 #include "widgets/ImageToolWidget.h"
 #include "widgets/ItemButton.h"
@@ -85,8 +87,12 @@ EditorView::EditorView(QWidget *parent)
     connect(imageTool_, &ImageToolWidget::zoomOut, this, &EditorView::onZoomOut);
     connect(this, &EditorView::moveMainWindow, this, &EditorView::onMoveMainWindow);
 
-    // The text popup (parent: this view's parent) and the crop popup, whose cropped(bool)
-    // this view passes on, are created here once they exist.
+    // The popups float beside the view, over the window that holds it.
+    textPopup_ = new TextPopup(parent);
+    textPopup_->hide();
+    cropPopup_ = new CropPopup(parent);
+    cropPopup_->hide();
+    connect(cropPopup_, &CropPopup::cropped, this, &EditorView::cropped);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &EditorView::hideTextPopup);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &EditorView::hideTextPopup);
 
@@ -109,8 +115,10 @@ EditorView::EditorView(QWidget *parent)
 
 EditorView::~EditorView()
 {
-    // The popups are closed and destroyed here, before the empty scene goes.
     disconnectEditor();
+    // The popups go before the empty scene.
+    delete textPopup_.data();
+    delete cropPopup_.data();
     setScene(nullptr);
 }
 
@@ -131,6 +139,10 @@ void EditorView::setEditor(Editor *editor)
     disconnectEditor();
     background_.invalidate();
     strokeFrame_.clear();
+    // An open text box or crop frame is finished before its document is left.
+    hidePopups();
+    textItem_ = nullptr;
+    cropItem_ = nullptr;
     editor_ = editor;
     if (!editor_) {
         setScene(&emptyEditor_);
@@ -148,7 +160,9 @@ void EditorView::setEditor(Editor *editor)
     editor_->setPreferences(preferences_);
     emit canUndo(editor_->canUndo());
     emit canRedo(editor_->canRedo());
-    centreOn(editor_->viewCenter());
+    // The inverse of how the centre was stored (the scene point at the viewport's centre
+    // pixel, rounded): it returns to that pixel, so switching back and forth never drifts.
+    scrollSceneTo(QPointF(editor_->viewCenter()), QPointF(viewport()->rect().center()));
     updateGeometry();
     viewport()->update();
 }
@@ -188,9 +202,6 @@ void EditorView::onEditorDestroyed()
 {
     // Nothing may be stored into the document any more: forget it before showing none.
     editor_ = nullptr;
-    strokeFrame_.clear();
-    textItem_ = nullptr;
-    cropItem_ = nullptr;
     setEditor(nullptr);
 }
 
@@ -225,10 +236,7 @@ void EditorView::setViewZoom(double zoom, const QPointF &anchor)
     const QPointF scenePoint = mapToScene(QPoint(0, 0)) + anchor / transform().m11();
     zoom_ = zoom;
     applyZoom();
-    const QPointF shift =
-            transform().map(scenePoint) - transform().map(mapToScene(QPoint(0, 0))) - anchor;
-    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + qRound(shift.x()));
-    verticalScrollBar()->setValue(verticalScrollBar()->value() + qRound(shift.y()));
+    scrollSceneTo(scenePoint, anchor);
     placePopups();
 }
 
@@ -248,13 +256,11 @@ QPointF EditorView::viewportCentre() const
     return QRectF(viewport()->rect()).center();
 }
 
-// The inverse of how the centre is stored (the scene point at the viewport's centre
-// pixel, rounded): the point returns to that pixel, so switching back and forth never
-// drifts.
-void EditorView::centreOn(const QPoint &scenePoint)
+void EditorView::scrollSceneTo(const QPointF &scenePoint, const QPointF &viewportPoint)
 {
-    const QPointF shift = transform().map(QPointF(scenePoint))
-            - transform().map(mapToScene(QPoint(0, 0))) - QPointF(viewport()->rect().center());
+    // The viewport's top-left corner maps to the scroll bars' values exactly.
+    const QPointF shift =
+            transform().map(scenePoint) - transform().map(mapToScene(QPoint(0, 0))) - viewportPoint;
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + qRound(shift.x()));
     verticalScrollBar()->setValue(verticalScrollBar()->value() + qRound(shift.y()));
 }
@@ -267,26 +273,27 @@ void EditorView::wheelEvent(QWheelEvent *event)
     const int delta = wheelDelta(*event);
     if (modifiers & Qt::ControlModifier) {
         zoomBy(delta >= 0 ? 1 : -1, event->position());
-    } else if (modifiers & Qt::ShiftModifier) {
-        // Shift would make the scroll bar jump a page; Alt scrolls by lines.
-        QWheelEvent horizontal(event->position(), event->globalPosition(), QPoint(),
-                               QPoint(delta, 0), event->buttons(), Qt::AltModifier, event->phase(),
-                               event->inverted(), event->source());
-        QGraphicsView::wheelEvent(&horizontal);
-        event->setAccepted(horizontal.isAccepted());
-        placePopups();
-    } else if (modifiers & Qt::AltModifier) {
-        QWheelEvent vertical(event->position(), event->globalPosition(), QPoint(), QPoint(0, delta),
-                             event->buttons(), modifiers, event->phase(), event->inverted(),
-                             event->source());
-        QGraphicsView::wheelEvent(&vertical);
-        event->setAccepted(vertical.isAccepted());
-        placePopups();
     } else {
-        QGraphicsView::wheelEvent(event);
+        // Shift would make the scroll bar jump a page; with Alt it scrolls by lines.
+        if (modifiers & Qt::ShiftModifier)
+            scrollWith(event, QPoint(delta, 0), Qt::AltModifier);
+        else if (modifiers & Qt::AltModifier)
+            scrollWith(event, QPoint(0, delta), modifiers);
+        else
+            QGraphicsView::wheelEvent(event);
         placePopups();
     }
     hideTextPopup();
+}
+
+void EditorView::scrollWith(QWheelEvent *event, const QPoint &angle,
+                            Qt::KeyboardModifiers modifiers)
+{
+    QWheelEvent routed(event->position(), event->globalPosition(), QPoint(), angle,
+                       event->buttons(), modifiers, event->phase(), event->inverted(),
+                       event->source());
+    QGraphicsView::wheelEvent(&routed);
+    event->setAccepted(routed.isAccepted());
 }
 
 bool EditorView::event(QEvent *event)
@@ -450,14 +457,15 @@ void EditorView::onMoveMainWindow()
 
 void EditorView::onCreateTextItem(DrawingTextItem *item)
 {
-    // The text popup loads its settings and becomes the item's tool popup here.
+    if (textPopup_)
+        textPopup_->setPreferences(preferences_);
+    // The text item takes the popup as its tool popup here, once the item exists.
     textItem_ = item;
 }
 
 void EditorView::onMoveTextItem(DrawingTextItem *)
 {
-    // The text popup, once it exists, goes above the item: its scene position mapped to
-    // global coordinates, raised by the popup's height and a gap.
+    placePopups();
 }
 
 void EditorView::onFinishTextItem()
@@ -469,12 +477,14 @@ void EditorView::onCreateCropItem(DrawingCropItem *item)
 {
     if (!editor_)
         return;
-    // The frame may be dragged anywhere on the image, crop or not; the crop popup becomes
-    // the item's tool popup here.
-    const QSize image = editor_->image().size();
-    setSceneRect(QRectF(QPointF(0, 0), QSizeF(image)));
+    // The frame may be dragged anywhere on the image, crop or not. The crop item takes the
+    // crop popup as its tool popup here, once the item exists.
     cropItem_ = item;
-    if (image.isEmpty() || (width() >= image.width() && height() >= image.height()))
+    const QSize image = editor_->image().size();
+    if (image.isEmpty())
+        return;
+    setSceneRect(QRectF(QPointF(0, 0), QSizeF(image)));
+    if (width() >= image.width() && height() >= image.height())
         return;
     // The whole image fits while cropping; the document keeps the zoom it had.
     const double fit = std::min(double(height()) / image.height(), double(width()) / image.width());
@@ -483,7 +493,7 @@ void EditorView::onCreateCropItem(DrawingCropItem *item)
 
 void EditorView::onMoveCropItem(DrawingCropItem *)
 {
-    // The crop popup, once it exists, goes where cropPopupPosition puts it.
+    placePopups();
 }
 
 void EditorView::onFinishCropItem()
@@ -515,22 +525,32 @@ QPoint EditorView::cropPopupPosition(const QPoint &frameBottomRight, const QRect
 
 void EditorView::placePopups()
 {
-    // The text popup follows the open text box, the crop popup the open crop frame.
+    // Once the text and crop items exist: the text popup goes above the open text box (its
+    // scene position mapped to global coordinates, raised by the popup's height and a gap),
+    // the crop popup where cropPopupPosition puts it for the open frame; both are raised.
 }
 
 void EditorView::hideTextPopup()
 {
-    // The text popup hides while the view scrolls, the wheel turns or the window moves.
+    if (textPopup_)
+        textPopup_->hide();
 }
 
 void EditorView::showPopups()
 {
-    // The popups of an open text box or crop frame come back with the view.
+    if (textItem_ && textPopup_)
+        textPopup_->show();
+    if (cropItem_ && cropPopup_)
+        cropPopup_->show();
+    placePopups();
 }
 
 void EditorView::hidePopups()
 {
-    // The popups of an open text box or crop frame hide with the view.
+    if (textItem_ && textPopup_)
+        textPopup_->hide();
+    if (cropItem_ && cropPopup_)
+        cropPopup_->hide();
 }
 
 void EditorView::showEvent(QShowEvent *event)
@@ -677,9 +697,10 @@ bool EditorView::strokeFrameHolds() const
 void EditorView::mousePressEvent(QMouseEvent *event)
 {
     strokeFrame_.clear();
-    const Editor::ShapeType tool = editor_ ? editor_->shapeType() : Editor::Eraser;
-    if (event->button() != Qt::LeftButton || tool < Editor::Pen || tool > Editor::Mosaic
-        || editor_->gestureActive()) {
+    const bool stroke = editor_ && event->button() == Qt::LeftButton
+            && editor_->shapeType() >= Editor::Pen && editor_->shapeType() <= Editor::Mosaic
+            && !editor_->gestureActive();
+    if (!stroke) {
         QGraphicsView::mousePressEvent(event);
         return;
     }

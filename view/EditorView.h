@@ -9,6 +9,7 @@
 #include <QGraphicsView>
 #include <QList>
 #include <QMetaObject>
+#include <QPointer>
 
 class CropPopup;
 class DrawingCropItem;
@@ -110,12 +111,15 @@ private:
     void onEditorDestroyed();
     void setGestureActive(Qt::GestureState state);
     void zoomBy(int steps, const QPointF &anchor);
+    // Passes the wheel on to the scroll bars as a turn of `angle` with `modifiers`.
+    void scrollWith(QWheelEvent *event, const QPoint &angle, Qt::KeyboardModifiers modifiers);
     // Shows the view at `zoom` with the scene point under `anchor` (viewport coordinates)
     // left where it is; only the view changes, not the document's stored zoom.
     void setViewZoom(double zoom, const QPointF &anchor);
     void applyZoom();
     QPointF viewportCentre() const;
-    void centreOn(const QPoint &scenePoint);
+    // Scrolls so that `scenePoint` lies under `viewportPoint`, to the nearest pixel.
+    void scrollSceneTo(const QPointF &scenePoint, const QPointF &viewportPoint);
     void updateImageTool();
     void placeHistoryShowButton();
     int visibleScrollBarWidth() const;
@@ -123,7 +127,7 @@ private:
     void selectTool(Editor::ShapeType shape);
     Editor::ShapeType storedFigure() const;
     void showFlattenedImage();
-    // The text and crop popups follow their items; they are placed and shown here.
+    // The text and crop popups follow their items while these are open.
     void placePopups();
     void hideTextPopup();
     void showPopups();
@@ -131,16 +135,18 @@ private:
     bool strokeFrameHolds() const;
 
     KestrelPreferences *preferences_ = nullptr;
-    ImageToolWidget *imageTool_;
-    ItemButton *historyShowButton_;
+    ImageToolWidget *const imageTool_;
+    ItemButton *const historyShowButton_;
     Editor *editor_ = nullptr;
     QList<QMetaObject::Connection> editorConnections_;
     Editor emptyEditor_;
     double zoom_ = 1.0;
-    EditorContextMenu *contextMenu_;
+    EditorContextMenu *const contextMenu_;
     QPoint contextMenuPos_;
-    TextPopup *textPopup_ = nullptr;
-    CropPopup *cropPopup_ = nullptr;
+    // Deleted with the view; their parent is the view's parent, which could delete them
+    // first.
+    QPointer<TextPopup> textPopup_;
+    QPointer<CropPopup> cropPopup_;
     DrawingTextItem *textItem_ = nullptr;
     DrawingCropItem *cropItem_ = nullptr;
     ViewBackground background_;

@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     sinceMain.start();
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     Application application(argc, argv);
-    if (application.IsAnotherInstanceRunning())
+    if (application.ClaimInstance() != Application::StartRole::Serving)
         return 1;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/Kestrel.ico")));
     application.SetGlobalStyleSheet(QGuiApplication::primaryScreen()->logicalDotsPerInchX());
