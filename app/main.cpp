@@ -3,6 +3,7 @@
 
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
@@ -20,8 +21,13 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/Kestrel.ico")));
     application.SetGlobalStyleSheet(QGuiApplication::primaryScreen()->logicalDotsPerInchX());
     KestrelEditor window;
+    window.setCrashReporter(&application.CrashReporter());
     QObject::connect(&application, &Application::commandReceived, &window,
                      &KestrelEditor::commandArrived);
-    emit window.commandArrived(Application::JoinArguments(QCoreApplication::arguments()));
+    // Carried out from the event loop: a command that waits for the user (a warning, the
+    // exit question) must not run before the loop that a later "/kill" ends.
+    QTimer::singleShot(0, &window, [&window] {
+        emit window.commandArrived(Application::JoinArguments(QCoreApplication::arguments()));
+    });
     return application.exec();
 }

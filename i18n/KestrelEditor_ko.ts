@@ -1035,6 +1035,238 @@ you must check &quot;Copy captured image to clipboard&quot;.</source>
     </message>
 </context>
 <context>
+    <name>KestrelEditor</name>
+    <message>
+        <source>capture</source>
+        <translation>캡처</translation>
+    </message>
+    <message>
+        <source>Run new capture (Ctrl + N)</source>
+        <translation>새로 캡처합니다 (Ctrl + N)</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Save current image (Ctrl + S)</source>
+        <translation>현재 이미지를 저장합니다 (Ctrl + S)</translation>
+    </message>
+    <message>
+        <source>copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Copy current image (Ctrl + C)</source>
+        <translation>현재 이미지를 복사합니다 (Ctrl + C)</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Undo last work (Ctrl + Z)</source>
+        <translation>마지막 작업을 취소합니다 (Ctrl + Z)</translation>
+    </message>
+    <message>
+        <source>redo</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>Redo last work (Ctrl + Y)</source>
+        <translation>취소한 작업을 다시 실행합니다 (Ctrl + Y)</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>초기화</translation>
+    </message>
+    <message>
+        <source>Reset all works</source>
+        <translation>모든 작업을 초기화합니다</translation>
+    </message>
+    <message>
+        <source>figure</source>
+        <translation>도형</translation>
+    </message>
+    <message>
+        <source>Draw figure on current image</source>
+        <translation>현재 이미지에 도형을 그립니다</translation>
+    </message>
+    <message>
+        <source>pen</source>
+        <translation>펜</translation>
+    </message>
+    <message>
+        <source>Draw pen on current image</source>
+        <translation>현재 이미지에 펜으로 그립니다</translation>
+    </message>
+    <message>
+        <source>highlighter</source>
+        <translation>형광펜</translation>
+    </message>
+    <message>
+        <source>Draw highlighter on current image</source>
+        <translation>현재 이미지에 형광펜으로 표시합니다</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>선 굵기</translation>
+    </message>
+    <message>
+        <source>Set line width for figure, pen, highlighter</source>
+        <translation>도형, 펜, 형광펜의 선 굵기를 정합니다</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Add text on current image</source>
+        <translation>현재 이미지에 텍스트를 넣습니다</translation>
+    </message>
+    <message>
+        <source>crop</source>
+        <translation>자르기</translation>
+    </message>
+    <message>
+        <source>Crop current image</source>
+        <translation>현재 이미지를 자릅니다</translation>
+    </message>
+    <message>
+        <source>mosaic</source>
+        <translation>모자이크</translation>
+    </message>
+    <message>
+        <source>Add mosaic region of current image</source>
+        <translation>현재 이미지에 모자이크 영역을 넣습니다</translation>
+    </message>
+    <message>
+        <source>eraser</source>
+        <translation>지우개</translation>
+    </message>
+    <message>
+        <source>Erase drawn object</source>
+        <translation>그린 개체를 지웁니다</translation>
+    </message>
+    <message>
+        <source>menu</source>
+        <translation>메뉴</translation>
+    </message>
+    <message>
+        <source>Click to show features, save, print, preferences, etc.</source>
+        <translation>기능, 저장, 인쇄, 환경 설정 등을 봅니다</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>도움말</translation>
+    </message>
+    <message>
+        <source>Click to show help, about, etc.</source>
+        <translation>도움말, 프로그램 정보 등을 봅니다</translation>
+    </message>
+    <message>
+        <source>New capture(&amp;N)</source>
+        <translation>새 캡처(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Save as(&amp;S)</source>
+        <translation>다른 이름으로 저장(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)</source>
+        <translation>인쇄(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Online update(&amp;U)</source>
+        <translation>온라인 업데이트(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Preferences(&amp;C)</source>
+        <translation>환경 설정(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close(&amp;X)</source>
+        <translation>닫기(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>도움말(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Read me(&amp;R)</source>
+        <translation>읽어 보기(&amp;R)</translation>
+    </message>
+    <message>
+        <source>FAQ(&amp;F)</source>
+        <translation>자주 묻는 질문(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Customer services(&amp;S)</source>
+        <translation>고객 센터(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Quiver Page(&amp;O)</source>
+        <translation>Quiver 홈페이지(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Norvane Page(&amp;E)</source>
+        <translation>Norvane 홈페이지(&amp;E)</translation>
+    </message>
+    <message>
+        <source>About(&amp;A)</source>
+        <translation>프로그램 정보(&amp;A)</translation>
+    </message>
+    <message>
+        <source>https://norvane.example/kestrel/help</source>
+        <translation>https://norvane.example/ko/kestrel/help</translation>
+    </message>
+    <message>
+        <source>https://norvane.example/kestrel/faq</source>
+        <translation>https://norvane.example/ko/kestrel/faq</translation>
+    </message>
+    <message>
+        <source>https://norvane.example/support</source>
+        <translation>https://norvane.example/ko/support</translation>
+    </message>
+    <message>
+        <source>https://norvane.example/quiver</source>
+        <translation>https://norvane.example/ko/quiver</translation>
+    </message>
+    <message>
+        <source>https://norvane.example/</source>
+        <translation>https://norvane.example/ko/</translation>
+    </message>
+    <message>
+        <source>The capture file is missing or cannot be read.</source>
+        <translation>캡처 파일이 없거나 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to capture image.</source>
+        <translation>이미지를 캡처하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Unsaved images exist in history.
+Would you exit kestrel?</source>
+        <translation>기록에 저장하지 않은 이미지가 있습니다.
+Kestrel을 종료하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>If you exit, it will remove all images in history.</source>
+        <translation>종료하면 기록의 모든 이미지가 삭제됩니다.</translation>
+    </message>
+</context>
+<context>
+    <name>KestrelEditorClass</name>
+    <message>
+        <source>KestrelEditor</source>
+        <translation>Kestrel 편집기</translation>
+    </message>
+    <message>
+        <source>toolBar</source>
+        <translation>도구 모음</translation>
+    </message>
+</context>
+<context>
     <name>KestrelPreferences</name>
     <message>
         <source>locale</source>
