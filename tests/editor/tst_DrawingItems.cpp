@@ -232,7 +232,7 @@ private slots:
         QFETCH(int, block);
         QFETCH(Values, averages);
         QImage target(region.size(), QImage::Format_RGB32);
-        DrawingMosaicItem::pixelate(gradientCapture(QSize(12, 12)), region, block, target);
+        MosaicPixelator::pixelate(gradientCapture(QSize(12, 12)), region, block, target);
         for (int y = 0; y < region.height(); ++y) {
             for (int x = 0; x < region.width(); ++x)
                 QCOMPARE(target.pixel(x, y), qRgb(200, averages[y], averages[x]));
@@ -244,7 +244,7 @@ private slots:
                 white.setPixel(x, y, qRgba(255, 255, 255, 255 - (x + 3 * y) % 7 * 40));
         }
         QImage pixelated(white.size(), white.format());
-        DrawingMosaicItem::pixelate(white, white.rect(), block, pixelated);
+        MosaicPixelator::pixelate(white, white.rect(), block, pixelated);
         QCOMPARE(pixelated, white);
     }
 
