@@ -389,7 +389,7 @@ private slots:
         QTest::newRow("folder name with dots") << "sub.dir/out.png" << "" << "lossless";
         QTest::newRow("gif")                   << "x.gif"           << "" << "lossy";
         QTest::newRow("upper-case GIF")        << "x.GIF"           << "" << "lossy";
-        QTest::newRow("format after the first dot") << "a.b.png"    << "" << "fails";
+        QTest::newRow("format after the last dot") << "v1.2.png"    << "" << "lossless";
         QTest::newRow("no suffix")             << "plain"           << "" << "fails";
         QTest::newRow("unknown suffix")        << "x.xyz"           << "" << "fails";
         QTest::newRow("missing folder")        << "missing/x.png"   << "" << "fails";
