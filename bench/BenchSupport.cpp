@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGraphicsSceneMouseEvent>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,8 +19,6 @@ namespace bench {
 
 const QSize kCaptureSize(3840, 2160);
 const QRect kViewport(1000, 600, 1600, 900);
-
-
 
 void report(const char *name, double value, const char *unit)
 {
@@ -100,6 +100,27 @@ void crowd(Editor &editor)
         const QPoint to = from + QPoint(40 + random.bounded(360), 30 + random.bounded(270));
         drag(editor, from, to, 12);
     }
+}
+
+QImage desktopLike(const QSize &size, int seed)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient gradient(0, 0, size.width(), size.height());
+    gradient.setColorAt(0, QColor::fromHsv((seed * 37) % 360, 120, 200));
+    gradient.setColorAt(1, QColor::fromHsv((seed * 37 + 120) % 360, 160, 90));
+    painter.fillRect(image.rect(), gradient);
+    for (int w = 0; w < 4; ++w) {
+        const QRect window(80 + w * 420 + seed % 40, 90 + w * 120, 760, 560);
+        painter.fillRect(window, Qt::white);
+        painter.fillRect(window.adjusted(0, 0, 0, -530), QColor(40, 60, 90));
+        for (int line = 0; line < 24; ++line) {
+            const int width = 120 + ((seed * 13 + line * 71 + w * 5) % 560);
+            painter.fillRect(window.left() + 20, window.top() + 50 + line * 20, width, 8,
+                             QColor(60, 60, 60));
+        }
+    }
+    return image;
 }
 
 QString noisyCapturePath()

@@ -28,6 +28,9 @@ double residentMegabytes();
 // A 3840x2160 capture of noise: screen content is not random, but noise defeats no
 // optimisation unfairly either.
 QImage noisyCapture();
+// Something like a desktop: a gradient, windows, lines of "text"; each seed differs, so no two
+// captures share pixels.
+QImage desktopLike(const QSize &size, int seed);
 // That capture saved as PNG in a folder that lives as long as the program.
 QString noisyCapturePath();
 
