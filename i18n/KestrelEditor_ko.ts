@@ -584,6 +584,28 @@
         <source>delete all images in history</source>
         <translation>기록의 모든 이미지를 삭제합니다</translation>
     </message>
+    <message>
+        <source>png file (*.png);;jpg file (*.jpg);;bmp file (*.bmp);;gif file (*.gif)</source>
+        <translation>png 파일 (*.png);;jpg 파일 (*.jpg);;bmp 파일 (*.bmp);;gif 파일 (*.gif)</translation>
+    </message>
+    <message>
+        <source>failed to save image.</source>
+        <translation>이미지를 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>failed to access save file.</source>
+        <translation>저장할 파일에 접근하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Saved %0 images, but failed to save %1 images.</source>
+        <translation>이미지 %0개를 저장했지만 %1개는 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>failed to save images.
+please change save folder.</source>
+        <translation>이미지를 저장하지 못했습니다.
+저장 폴더를 바꿔 주세요.</translation>
+    </message>
 </context>
 <context>
     <name>KestrelPreferences</name>
@@ -643,6 +665,13 @@
     <message>
         <source>strong</source>
         <translation>강하게</translation>
+    </message>
+</context>
+<context>
+    <name>MultiSaver</name>
+    <message>
+        <source>Saving captured images...</source>
+        <translation>캡처한 이미지를 저장하는 중...</translation>
     </message>
 </context>
 <context>
