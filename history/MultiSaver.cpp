@@ -72,6 +72,8 @@ MultiSaver::Result MultiSaver::save(const QList<Editor *> &editors)
     QPointer<QProgressDialog> progress = new QProgressDialog(
             tr("Saving captured images..."), QString(), 0, captures.size(), window_);
     progress->setMinimumDuration(kProgressDelayMs);
+    if (window_)
+        progress->setWindowTitle(window_->window()->windowTitle());
     progress->setValue(0);
     finished_ = 0;
     firstIndex_ = 0;
