@@ -4,18 +4,21 @@
 #include "platform/Trace.h"
 #include "platform/WindowUtilities.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocale>
-#include <QLockFile>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QThread>
 #include <QTranslator>
+#include <cstdio>
 
 namespace {
-// Two programs started at the same moment must not both decide that nobody serves.
-constexpr int kProbeLockWaitMs = 5000;
+// How long a start keeps trying to reach a busy instance, and how long it pauses in between.
+constexpr int kHandOverMs = 5000;
+constexpr int kRetryMs = 100;
 } // namespace
 
 const QString Application::kIpcServerName = QStringLiteral("KEDMutex");
@@ -108,26 +111,46 @@ bool Application::LoadTranslation()
     return QCoreApplication::installTranslator(&translator);
 }
 
-bool Application::IsAnotherInstanceRunning()
+Application::StartRole Application::ClaimInstance()
 {
-#ifdef Q_OS_UNIX
-    QLockFile probeLock(LocalServerName(kIpcServerName) + QStringLiteral(".lock"));
-    probeLock.tryLock(kProbeLockWaitMs);
-#endif
-    if (ipcClient_.IsServerRunning(kIpcServerName)) {
-        ForwardCommandLine();
-        return true;
+    const QString line = JoinArguments(QCoreApplication::arguments());
+    const QDeadlineTimer deadline(kHandOverMs);
+    for (;;) {
+        const IpcClient::Delivery delivery = ipcClient_.Send(line, kIpcServerName, deadline);
+        if (delivery == IpcClient::Delivery::Delivered)
+            return StartRole::Forwarded;
+        if (delivery == IpcClient::Delivery::NoServer && TakeInstanceLock()) {
+            // Nobody listens and no instance lives: a socket file still there was left by an
+            // instance that died, and listening would fail on it.
+            QLocalServer::removeServer(LocalServerName(kIpcServerName));
+            StartServer();
+            return StartRole::Serving;
+        }
+        if (deadline.hasExpired())
+            break;
+        QThread::msleep(qMin<qint64>(kRetryMs, deadline.remainingTime()));
     }
-    // Nobody answers: a socket file still there was left by an instance that died, and
-    // listening would fail on it.
-    QLocalServer::removeServer(LocalServerName(kIpcServerName));
-    StartServer();
-    return false;
+    Trace(1, QStringLiteral("ClaimInstance"), "command line not forwarded");
+    std::fprintf(stderr, "%s: the running instance did not take the command line within %d s\n",
+                 qPrintable(applicationName()), kHandOverMs / 1000);
+    return StartRole::NotForwarded;
 }
 
-void Application::ForwardCommandLine()
+bool Application::TakeInstanceLock()
 {
-    ipcClient_.Send(JoinArguments(QCoreApplication::arguments()), kIpcServerName);
+#ifdef Q_OS_UNIX
+    if (!instanceLock_) {
+        instanceLock_ = std::make_unique<QLockFile>(LocalServerName(kIpcServerName)
+                                                    + QStringLiteral(".lock"));
+        // An instance may run for weeks: only the death of its holder makes the lock stale.
+        instanceLock_->setStaleLockTime(0);
+    }
+    // A lock file that cannot be made at all must not keep the program from running.
+    return instanceLock_->tryLock(0) || instanceLock_->error() != QLockFile::LockFailedError;
+#else
+    // A named pipe disappears with its server, so no name is ever left behind.
+    return true;
+#endif
 }
 
 bool Application::StartServer()

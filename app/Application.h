@@ -5,18 +5,28 @@
 #include "services/ZCRS.h"
 
 #include <QApplication>
+#include <QLockFile>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 // The process: one instance per user. A later start hands its command line to the running
 // instance over the local channel and ends; the running instance emits every command line
 // it receives as commandReceived.
+//
+// The instance is the process that holds the lock file beside the socket (Unix). Only the
+// holder may remove a socket file and listen, so a start that finds the instance stopped,
+// busy or listening anew waits for it instead of taking its name.
 class Application : public QApplication
 {
     Q_OBJECT
     Q_DISABLE_COPY(Application)
 
 public:
+    // What became of a start: its command line reached the running instance, it is the
+    // running instance itself, or it could not hand its command line over.
+    enum class StartRole { Forwarded, Serving, NotForwarded };
+
     static const QString kIpcServerName;
     static const QString kAppUserModelId;
 
@@ -36,8 +46,10 @@ public:
     static QString LoadStyleSheet();
     static bool LoadTranslation();
 
-    bool IsAnotherInstanceRunning();
-    void ForwardCommandLine();
+    // Hands the command line to the running instance, trying again for a few seconds while
+    // it is busy, or becomes the running instance when nobody serves. NotForwarded has
+    // been reported on standard error.
+    StartRole ClaimInstance();
     bool StartServer();
     void SetGlobalStyleSheet(double dpi);
     void StartCrashReporter();
@@ -51,6 +63,9 @@ public slots:
     void OnIpcMessage(const QString &message);
 
 private:
+    bool TakeInstanceLock();
+
+    std::unique_ptr<QLockFile> instanceLock_;
     IpcServer ipcServer_;
     IpcClient ipcClient_;
     ZCRS crashReporter_;

@@ -8,18 +8,24 @@ IpcClient::~IpcClient() = default;
 
 bool IpcClient::IsServerRunning(const QString &name)
 {
-    const bool connected = socket_->ConnectToServer(name);
-    if (connected)
-        socket_->close();
+    const bool connected = socket_->ConnectToServer(name) == IpcSocket::Reach::Connected;
+    socket_->abort();
     return connected;
 }
 
-bool IpcClient::Send(const QString &message, const QString &name)
+IpcClient::Delivery IpcClient::Send(const QString &message, const QString &name,
+                                    const QDeadlineTimer &deadline)
 {
-    if (!socket_->ConnectToServer(name))
-        return false;
-    if (socket_->WriteMessage(message))
-        return true;
-    socket_->close();
-    return false;
+    switch (socket_->ConnectToServer(name)) {
+    case IpcSocket::Reach::NobodyThere:
+        return Delivery::NoServer;
+    case IpcSocket::Reach::Busy:
+        return Delivery::Busy;
+    case IpcSocket::Reach::Connected:
+        break;
+    }
+    const bool whole = socket_->WriteMessage(message, deadline);
+    // Once written, the bytes wait in the system for the server even after we close.
+    socket_->abort();
+    return whole ? Delivery::Delivered : Delivery::Busy;
 }

@@ -21,15 +21,19 @@ IpcSocket::~IpcSocket()
     close();
 }
 
-bool IpcSocket::ConnectToServer(const QString &name)
+IpcSocket::Reach IpcSocket::ConnectToServer(const QString &name)
 {
     abort();
+    lastError_ = UnknownSocketError;
     connectToServer(LocalServerName(name), QIODevice::ReadWrite);
-    if (!waitForConnected(kTimeoutMs)) {
-        close();
-        return false;
-    }
-    return true;
+    if (state() == ConnectedState)
+        return Reach::Connected;
+    // A full backlog leaves the socket connecting, and Qt's wait for it spins; the caller
+    // tries again a little later instead.
+    abort();
+    return lastError_ == ServerNotFoundError || lastError_ == ConnectionRefusedError
+            ? Reach::NobodyThere
+            : Reach::Busy;
 }
 
 QByteArray IpcSocket::EncodeMessage(const QString &message)
@@ -44,12 +48,16 @@ QByteArray IpcSocket::EncodeMessage(const QString &message)
     return buffer;
 }
 
-bool IpcSocket::WriteMessage(const QString &message)
+bool IpcSocket::WriteMessage(const QString &message, const QDeadlineTimer &deadline)
 {
     const QByteArray frame = EncodeMessage(message);
     if (write(frame) != frame.size())
         return false;
-    waitForBytesWritten(kTimeoutMs);
+    // Each wait hands the system as much as the peer has room for; a long line takes several.
+    while (bytesToWrite() > 0) {
+        if (deadline.hasExpired() || !waitForBytesWritten(int(deadline.remainingTime())))
+            return false;
+    }
     return true;
 }
 
@@ -98,6 +106,7 @@ bool IpcSocket::ReadMessage(QLocalSocket &socket, QString &message)
 
 void IpcSocket::OnSocketError(QLocalSocket::LocalSocketError socketError)
 {
+    lastError_ = socketError;
     switch (socketError) {
     case QLocalSocket::ConnectionRefusedError:
         Trace(1, QStringLiteral("OnSocketError"), "ConnectionRefusedError");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QLocalSocket>
 #include <QString>
 
@@ -14,6 +15,9 @@ class IpcSocket : public QLocalSocket
 
 public:
     enum class Frame { Incomplete, Complete, Invalid };
+    // What a connection attempt found: a server that took the connection, no server at all
+    // (no socket file, or nobody listening on it), or a server that cannot take it now.
+    enum class Reach { Connected, NobodyThere, Busy };
 
     // The longest text a frame may carry, in bytes; longer announcements are refused
     // instead of waited for.
@@ -26,8 +30,10 @@ public:
     explicit IpcSocket(QObject *parent = nullptr);
     ~IpcSocket() override;
 
-    bool ConnectToServer(const QString &name);
-    bool WriteMessage(const QString &message);
+    // Never waits: a server whose backlog is full counts as busy.
+    Reach ConnectToServer(const QString &name);
+    // Writes the whole frame; false when the peer went away or the deadline passed first.
+    bool WriteMessage(const QString &message, const QDeadlineTimer &deadline);
     // Blocks up to one second for a whole frame on any local socket.
     static bool ReadMessage(QLocalSocket &socket, QString &message);
 
@@ -39,4 +45,7 @@ public:
 
 private slots:
     void OnSocketError(QLocalSocket::LocalSocketError socketError);
+
+private:
+    QLocalSocket::LocalSocketError lastError_ = UnknownSocketError;
 };

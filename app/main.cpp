@@ -9,8 +9,14 @@ int main(int argc, char **argv)
     // Only takes effect before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     Application application(argc, argv);
-    if (application.IsAnotherInstanceRunning())
+    switch (application.ClaimInstance()) {
+    case Application::StartRole::Forwarded:
         return 0;
+    case Application::StartRole::NotForwarded:
+        return 1;
+    case Application::StartRole::Serving:
+        break;
+    }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/Kestrel.ico")));
     application.SetGlobalStyleSheet(QGuiApplication::primaryScreen()->logicalDotsPerInchX());
     KestrelEditor window;

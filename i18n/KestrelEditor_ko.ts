@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message>
+        <source>Program Info</source>
+        <translation>프로그램 정보</translation>
+    </message>
+    <message>
+        <source>License Info</source>
+        <translation>라이선스 정보</translation>
+    </message>
+    <message>
+        <source>www.norvane.example</source>
+        <translation>www.norvane.example</translation>
+    </message>
+    <message>
+        <source>https://norvane.example/quiver</source>
+        <translation>https://norvane.example/quiver</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>DADAD_EN.dll</source>
@@ -153,6 +176,53 @@
     <message>
         <source>cancel</source>
         <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>EditorView</name>
+    <message>
+        <source>Figure (&amp;S)</source>
+        <translation>도형 (&amp;S)</translation>
+    </message>
+    <message>
+        <source>Pen (&amp;D)</source>
+        <translation>펜 (&amp;D)</translation>
+    </message>
+    <message>
+        <source>Highlighter (&amp;L)</source>
+        <translation>형광펜 (&amp;L)</translation>
+    </message>
+    <message>
+        <source>Line Width (&amp;H)</source>
+        <translation>선 굵기 (&amp;H)</translation>
+    </message>
+    <message>
+        <source>Text (&amp;T)</source>
+        <translation>텍스트 (&amp;T)</translation>
+    </message>
+    <message>
+        <source>Crop (&amp;C)</source>
+        <translation>자르기 (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Mosaic (&amp;M)</source>
+        <translation>모자이크 (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Eraser (&amp;E)</source>
+        <translation>지우개 (&amp;E)</translation>
+    </message>
+    <message>
+        <source>Reset (&amp;R)</source>
+        <translation>초기화 (&amp;R)</translation>
+    </message>
+    <message>
+        <source>Print (&amp;P)</source>
+        <translation>인쇄 (&amp;P)</translation>
+    </message>
+    <message>
+        <source>Show history</source>
+        <translation>기록 보기</translation>
     </message>
 </context>
 <context>
@@ -461,6 +531,143 @@
     </message>
 </context>
 <context>
+    <name>GeneralPreferencesWidget</name>
+    <message>
+        <source>Normal Preferences</source>
+        <translation>일반 설정</translation>
+    </message>
+    <message>
+        <source>Show overlay when execute Kestrel</source>
+        <translation>Kestrel 실행 시 오버레이 표시</translation>
+    </message>
+    <message>
+        <source>Hide capture buttons (use mouse right button)</source>
+        <translation>캡처 버튼 숨기기 (마우스 오른쪽 버튼 사용)</translation>
+    </message>
+    <message>
+        <source>Auto start when windows started</source>
+        <translation>Windows 시작 시 자동 실행</translation>
+    </message>
+    <message>
+        <source>Tray mode when clicked close</source>
+        <translation>닫기를 누르면 트레이 모드로 전환</translation>
+    </message>
+    <message>
+        <source>Capture Preferences</source>
+        <translation>캡처 설정</translation>
+    </message>
+    <message>
+        <source>Show file browser after capture</source>
+        <translation>캡처 후 파일 탐색기 표시</translation>
+    </message>
+    <message>
+        <source>Skip editor window</source>
+        <translation>편집 창 건너뛰기</translation>
+    </message>
+    <message>
+        <source>Copy captured image to clipboard</source>
+        <translation>캡처한 이미지를 클립보드에 복사</translation>
+    </message>
+    <message>
+        <source>Show post save window</source>
+        <translation>저장 후 알림 창 표시</translation>
+    </message>
+    <message>
+        <source>Capture include cursor (except scroll capture)</source>
+        <translation>마우스 커서 포함 캡처 (스크롤 캡처 제외)</translation>
+    </message>
+    <message>
+        <source>Guidline Preferences</source>
+        <translation>가이드라인 설정</translation>
+    </message>
+    <message>
+        <source>Draw guideline</source>
+        <translation>가이드라인 그리기</translation>
+    </message>
+    <message>
+        <source>Guideline color:</source>
+        <translation>가이드라인 색:</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>검정</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>밤색</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>초록</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>올리브</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>남색</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>보라</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>청록</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>회색</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>은색</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>빨강</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>라임</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>노랑</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>파랑</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>자홍</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>하늘색</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>흰색</translation>
+    </message>
+    <message>
+        <source>You use auto save.
+If you enable "Show file browser after capture" option
+"Use auto save" will be disabled.</source>
+        <translation>자동 저장을 사용하고 있습니다.
+"캡처 후 파일 탐색기 표시" 옵션을 켜면
+"자동 저장 사용"이 해제됩니다.</translation>
+    </message>
+    <message>
+        <source>If you want to skip editor window
+you must check "Copy captured image to clipboard".</source>
+        <translation>편집 창을 건너뛰려면
+"캡처한 이미지를 클립보드에 복사"를 선택해야 합니다.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryButton</name>
     <message>
         <source>Delete</source>
@@ -504,6 +711,29 @@
     <message>
         <source>Delete all images</source>
         <translation>모든 이미지 삭제</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryPreferencesWidget</name>
+    <message>
+        <source>History Preferences</source>
+        <translation>기록 설정</translation>
+    </message>
+    <message>
+        <source>Ask before delete all images</source>
+        <translation>모든 이미지를 삭제하기 전에 확인</translation>
+    </message>
+    <message>
+        <source>Show message after save all images</source>
+        <translation>모든 이미지를 저장한 후 알림 표시</translation>
+    </message>
+    <message>
+        <source>Ask before delete image</source>
+        <translation>이미지를 삭제하기 전에 확인</translation>
+    </message>
+    <message>
+        <source>Auto cleanup history</source>
+        <translation>기록 자동 정리</translation>
     </message>
 </context>
 <context>
@@ -608,6 +838,114 @@ please change save folder.</source>
     </message>
 </context>
 <context>
+    <name>ImagePreferencesWidget</name>
+    <message>
+        <source>Capture Save Preferences</source>
+        <translation>캡처 저장 설정</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>형식</translation>
+    </message>
+    <message>
+        <source>quality</source>
+        <translation>품질</translation>
+    </message>
+    <message>
+        <source>set file name format</source>
+        <translation>파일 이름 형식 설정</translation>
+    </message>
+    <message>
+        <source>Auto Save Preferences</source>
+        <translation>자동 저장 설정</translation>
+    </message>
+    <message>
+        <source>Use auto save</source>
+        <translation>자동 저장 사용</translation>
+    </message>
+    <message>
+        <source>Save path</source>
+        <translation>저장 경로</translation>
+    </message>
+    <message>
+        <source>browse folder</source>
+        <translation>폴더 찾아보기</translation>
+    </message>
+    <message>
+        <source>Sizing Capture Preset Settings</source>
+        <translation>크기 지정 캡처 프리셋 설정</translation>
+    </message>
+    <message>
+        <source>You can pre-register sizing capture sizes that you will use frequently. (up to 6)</source>
+        <translation>자주 사용하는 크기 지정 캡처 크기를 미리 등록할 수 있습니다. (최대 6개)</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>Edit Tool Preferences</source>
+        <translation>편집 도구 설정</translation>
+    </message>
+    <message>
+        <source>Edit tool</source>
+        <translation>편집 도구</translation>
+    </message>
+    <message>
+        <source>browse file</source>
+        <translation>파일 찾아보기</translation>
+    </message>
+    <message>
+        <source>If you enable "Use auto save" option
+"Show file browser after capture" will be disabled.</source>
+        <translation>"자동 저장 사용" 옵션을 켜면
+"캡처 후 파일 탐색기 표시"가 해제됩니다.</translation>
+    </message>
+    <message>
+        <source>execute file (*.exe);;batch file (*.bat)</source>
+        <translation>실행 파일 (*.exe);;배치 파일 (*.bat)</translation>
+    </message>
+    <message>
+        <source>%0 x %1</source>
+        <translation>%0 x %1</translation>
+    </message>
+    <message>
+        <source>Add fixed preset</source>
+        <translation>고정 크기 프리셋 추가</translation>
+    </message>
+    <message>
+        <source>Edit fixed preset</source>
+        <translation>고정 크기 프리셋 편집</translation>
+    </message>
+</context>
+<context>
+    <name>ImageToolWidget</name>
+    <message>
+        <source>Zoom out</source>
+        <translation>축소</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>확대</translation>
+    </message>
+    <message>
+        <source>Image size : %0 x %1</source>
+        <translation>이미지 크기 : %0 x %1</translation>
+    </message>
+    <message>
+        <source>%0 %</source>
+        <translation>%0 %</translation>
+    </message>
+</context>
+<context>
     <name>KestrelPreferences</name>
     <message>
         <source>locale</source>
@@ -695,6 +1033,190 @@ please change save folder.</source>
     <message>
         <source>Saved captured %0 images.</source>
         <translation>캡처 이미지 %0개를 저장했습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>환경 설정</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>캡처</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>단축키</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>기록</translation>
+    </message>
+    <message>
+        <source>set default this page</source>
+        <translation>이 페이지를 기본값으로</translation>
+    </message>
+    <message>
+        <source>set default all pages</source>
+        <translation>모든 페이지를 기본값으로</translation>
+    </message>
+    <message>
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message>
+        <source>Set this page to default.
+Would you like to continue?</source>
+        <translation>이 페이지를 기본값으로 되돌립니다.
+계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Set all pages to default.
+Would you like to continue?</source>
+        <translation>모든 페이지를 기본값으로 되돌립니다.
+계속하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesPage</name>
+    <message>
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutPreferencesWidget</name>
+    <message>
+        <source>Print Screen Key Preferences</source>
+        <translation>Print Screen 키 설정</translation>
+    </message>
+    <message>
+        <source>Use Print Screen key as</source>
+        <translation>Print Screen 키 사용</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <translation>모드</translation>
+    </message>
+    <message>
+        <source>Region Capture</source>
+        <translation>영역 캡처</translation>
+    </message>
+    <message>
+        <source>Window Capture</source>
+        <translation>창 캡처</translation>
+    </message>
+    <message>
+        <source>Child Window Capture</source>
+        <translation>하위 창 캡처</translation>
+    </message>
+    <message>
+        <source>Fullscreen Capture</source>
+        <translation>전체 화면 캡처</translation>
+    </message>
+    <message>
+        <source>Scroll Capture</source>
+        <translation>스크롤 캡처</translation>
+    </message>
+    <message>
+        <source>Fixed Region Capture</source>
+        <translation>고정 영역 캡처</translation>
+    </message>
+    <message>
+        <source>Cpature Shortcut Preferences</source>
+        <translation>캡처 단축키 설정</translation>
+    </message>
+    <message>
+        <source>You can set or off shortcut per each capture mode.</source>
+        <translation>캡처 모드마다 단축키를 켜거나 끌 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>영역</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Win</source>
+        <translation>Win</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>창</translation>
+    </message>
+    <message>
+        <source>ChildWnd</source>
+        <translation>하위 창</translation>
+    </message>
+    <message>
+        <source>Fullscreen</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>Scroll</source>
+        <translation>스크롤</translation>
+    </message>
+    <message>
+        <source>FixedRegion</source>
+        <translation>고정 영역</translation>
+    </message>
+</context>
+<context>
+    <name>SizeInputDialog</name>
+    <message>
+        <source>Add fixed preset</source>
+        <translation>고정 크기 프리셋 추가</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>너비</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>높이</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message>
+        <source>This size has already been added.</source>
+        <translation>이미 추가된 크기입니다.</translation>
     </message>
 </context>
 <context>

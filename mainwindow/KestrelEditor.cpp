@@ -3,10 +3,12 @@
 #include "platform/Trace.h"
 #include "editor/Editor.h"
 #include "platform/CommandLineSplitter.h"
+#include "platform/RegularFile.h"
 #include "platform/WindowUtilities.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QPixmap>
 #include <QScreen>
@@ -29,16 +31,26 @@ KestrelEditor::~KestrelEditor() = default;
 void KestrelEditor::treatCommand(const QString &cmdline)
 {
     Trace(2, QStringLiteral("treatCommand"), "%ls", qUtf16Printable(cmdline));
+    // Arguments are taken whatever they look like: "/path /kill" names a file "/kill".
+    static const QHash<QString, int> argumentCounts {
+            {"/path", 1}, {"/point", 2}, {"/preference", 1}, {"/updateprefvalue", 2}};
     const QStringList tokens = SplitCommandLine(cmdline);
+    bool kill = false;
+    QString path;
     for (int i = 0; i < tokens.size(); ++i) {
         const QString word = tokens.at(i).toLower();
-        if (word == QLatin1String("/kill")) {
-            QCoreApplication::quit();
-            return;
-        }
-        if (word == QLatin1String("/path") && i + 1 < tokens.size())
-            ShowCapture(tokens.at(i + 1));
+        const int count = argumentCounts.value(word);
+        if (i + count >= tokens.size())
+            return; // a command without its arguments voids the whole line
+        kill = kill || word == QLatin1String("/kill");
+        if (word == QLatin1String("/path"))
+            path = tokens.at(i + 1);
+        i += count;
     }
+    if (kill)
+        QCoreApplication::quit();
+    else if (IsRegularFile(path))
+        ShowCapture(path);
 }
 
 void KestrelEditor::ShowCapture(const QString &path)

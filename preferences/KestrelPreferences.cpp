@@ -80,6 +80,14 @@ bool KestrelPreferences::initialize()
     return true;
 }
 
+bool KestrelPreferences::initializeDefaults()
+{
+    if (!init(SlotCount))
+        return false;
+    declareSlots();
+    return true;
+}
+
 void KestrelPreferences::declareSlots()
 {
     struct Declaration

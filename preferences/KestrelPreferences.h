@@ -110,6 +110,8 @@ public:
     // Declares the key table, loads it with the lists, and migrates the old skip-editor
     // switch; runs once, later calls return true at once.
     bool initialize();
+    // Declares the key table and reads nothing: the values of a fresh installation.
+    bool initializeDefaults();
     // Writes the pending values of the key table (the result is their number), then the
     // lists that changed since they were loaded.
     int save();

@@ -64,7 +64,7 @@ private slots:
         QLocalServer raw;
         QVERIFY(raw.listen(LocalServerName(name)));
         IpcClient client;
-        QVERIFY(client.Send(message, name));
+        QCOMPARE(client.Send(message, name), IpcClient::Delivery::Delivered);
         QVERIFY(raw.waitForNewConnection(1000));
         QLocalSocket *peer = raw.nextPendingConnection();
         QTRY_VERIFY(peer->bytesAvailable() >= expected.size());
@@ -142,7 +142,7 @@ private slots:
         QElapsedTimer sent;
         sent.start();
         IpcClient client;
-        QVERIFY(client.Send(QStringLiteral("later"), name));
+        QCOMPARE(client.Send(QStringLiteral("later"), name), IpcClient::Delivery::Delivered);
         QTRY_COMPARE_WITH_TIMEOUT(messages.count(), 1, 3000);
         QVERIFY(sent.elapsed() < 900);
         QCOMPARE(silent.state(), QLocalSocket::ConnectedState);
@@ -156,12 +156,14 @@ private slots:
         QVERIFY(server.Start(name));
         QVERIFY(!IpcServer().Start(name));
         QVERIFY(!IpcServer().Start(QString()));
-        QVERIFY(!IpcClient().Send(QStringLiteral("lost"), QStringLiteral("nobody-listens")));
+        QCOMPARE(IpcClient().Send(QStringLiteral("lost"), QStringLiteral("nobody-listens")),
+                 IpcClient::Delivery::NoServer);
         QSignalSpy messages(&server, &IpcServer::sig_ipcMessage);
         QVERIFY(IpcClient().IsServerRunning(name));
         QTest::qWait(1200);
         QCOMPARE(messages.count(), 0);
-        QVERIFY(IpcClient().Send(QStringLiteral("after the probe"), name));
+        QCOMPARE(IpcClient().Send(QStringLiteral("after the probe"), name),
+                 IpcClient::Delivery::Delivered);
         QTRY_COMPARE(messages.count(), 1);
         QCOMPARE(messages.first().first().toString(), QStringLiteral("after the probe"));
         const QFileInfo socketFile(LocalServerName(name));
