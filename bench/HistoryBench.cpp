@@ -11,8 +11,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImageReader>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QTemporaryDir>
 
 using namespace bench;

@@ -75,7 +75,7 @@ public:
     using QGraphicsScene::render;
     bool copyToClipboard();
     // Writes through a temporary file renamed over `path`, so a failed save leaves any
-    // existing file as it was. The format is everything after the first dot of the name.
+    // existing file as it was. The format is everything after the last dot of the name.
     bool save(const QString &path, bool remember, int quality);
 
     QRect imageRect();

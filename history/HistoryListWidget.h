@@ -38,6 +38,8 @@ public:
     HistoryListWidgetItem *historyItem(int row) const;
     HistoryButtonWidget *buttonWidget(QListWidgetItem *item) const;
     HistoryListWidgetItem *firstSelectedItem() const;
+    // The row of a document, or null once the row is gone.
+    HistoryListWidgetItem *itemOf(const Editor *editor) const;
     // Rows whose select button is checked, top to bottom.
     QList<HistoryListWidgetItem *> checkedItems() const;
 
@@ -65,7 +67,6 @@ public slots:
 private:
     void connectRow(HistoryListWidgetItem *item, HistoryButtonWidget *widget);
     HistoryListWidgetItem *confirmDelete(HistoryListWidgetItem *item);
-    HistoryListWidgetItem *itemOf(const Editor *editor) const;
     void takeRow(int row);
     void selectRow(int row);
 

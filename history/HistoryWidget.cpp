@@ -3,14 +3,27 @@
 #include "ui_HistoryWidget.h"
 
 #include "editor/Editor.h"
+#include "history/ConfirmDeleteDialog.h"
+#include "history/ConfirmSaveDialog.h"
 #include "history/History.h"
+#include "history/HistoryButtonWidget.h"
 #include "history/HistoryListWidget.h"
 #include "history/HistoryListWidgetItem.h"
+#include "history/MultiSaver.h"
+#include "history/PostSaveDialog.h"
+#include "output/FileNameUtil.h"
+#include "output/ReservedFile.h"
+#include "output/SaveSettings.h"
 #include "preferences/KestrelPreferences.h"
 #include "services/StatisticsClient.h"
 #include "widgets/MessageBox.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHash>
 #include <QPainter>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QStyleOption>
 
 namespace {
@@ -173,10 +186,8 @@ void HistoryWidget::selectRowBeside(int step)
 
 void HistoryWidget::onEmptyEditor(bool isEmpty)
 {
-    if (isEmpty) {
-        ui_->historySelectMode_->setChecked(false);
-        onClickSelectMode();
-    }
+    if (isEmpty)
+        leaveSelectMode();
     ui_->historySelectMode_->setEnabled(!isEmpty);
     ui_->historySaveImages_->setEnabled(!isEmpty);
     ui_->historyDeleteImages_->setEnabled(!isEmpty);
@@ -228,13 +239,179 @@ void HistoryWidget::onDeleteCurrentImage()
         emit shortcutDelete(item);
 }
 
-// The save and multi-delete flows, with their dialogs, come with the file-name templates;
-// until then these starting points do nothing.
-void HistoryWidget::onSaveImage(QListWidgetItem *, bool) { }
+void HistoryWidget::onSaveImage(QListWidgetItem *item, bool autoSave)
+{
+    StatisticsClient::ExecuteAction("cap_30_01");
+    auto *row = static_cast<HistoryListWidgetItem *>(item);
+    if (!row || !preferences_)
+        return;
+    // The file dialog runs an event loop, during which the row may go.
+    const QPointer<Editor> editor = row->editor();
+    QString path;
+    if (autoSave) {
+        const QString folder = SaveSettings::autoSaveFolder(*preferences_);
+        ReservedFile file = FileNameUtil(preferences_).reserveFileName(folder);
+        if (!file.isValid()) {
+            // The folder took no file at all.
+            reportSaveFailure(QString());
+            return;
+        }
+        if (!saveCapture(editor, file.path()))
+            return;
+        file.keep();
+        path = file.path();
+    } else {
+        path = askSavePath();
+        if (path.isEmpty() || !saveCapture(editor, path))
+            return;
+    }
+    preferences_->setString(KestrelPreferences::AutoSavePath, QFileInfo(path).absolutePath());
+    PostSaveDialog::present(*preferences_, PostSaveDialog::Single, path, 1, window());
+}
 
-void HistoryWidget::onClickSaveImages() { }
+bool HistoryWidget::saveCapture(Editor *editor, const QString &path)
+{
+    if (!editor || !editor->save(path, true, SaveSettings::jpgQuality(*preferences_))) {
+        reportSaveFailure(path);
+        return false;
+    }
+    // By the last suffix, which also chose the format: "v1.2.png" is a PNG.
+    static const QHash<QString, const char *> kFormatCodes = {
+            {QStringLiteral("png"), "capt_1_011"},
+            {QStringLiteral("jpg"), "capt_1_012"},
+            {QStringLiteral("bmp"), "capt_1_013"},
+            {QStringLiteral("gif"), "capt_1_014"}};
+    const QFileInfo saved(path);
+    if (const char *code = kFormatCodes.value(saved.suffix().toLower()))
+        StatisticsClient::ExecuteAction(code);
+    preferences_->setString(KestrelPreferences::FilePath, saved.absolutePath());
+    return true;
+}
 
-void HistoryWidget::onClickDeleteImages() { }
+QString HistoryWidget::askSavePath()
+{
+    const QString filterText =
+            tr("png file (*.png);;jpg file (*.jpg);;bmp file (*.bmp);;gif file (*.gif)");
+    const QString folder = SaveSettings::saveFolder(*preferences_);
+    // On the heap and watched: the window may be destroyed while the dialog runs.
+    QPointer<QFileDialog> dialog = new QFileDialog(
+            window(), QString(), FileNameUtil(preferences_).fileName(folder), filterText);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->selectNameFilter(
+            filterText.split(QStringLiteral(";;"))
+                    .value(preferences_->getInt(KestrelPreferences::FileFormat, 0)));
+    // A name typed without extension gets the chosen type's, before the dialog asks whether
+    // to replace an existing file of that name.
+    const auto followFilter = [dialog](const QString &filter) {
+        static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+        dialog->setDefaultSuffix(pattern.match(filter).captured(1));
+    };
+    followFilter(dialog->selectedNameFilter());
+    connect(dialog, &QFileDialog::filterSelected, dialog, followFilter);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!dialog)
+        return QString();
+    const QString path = accepted ? dialog->selectedFiles().value(0) : QString();
+    delete dialog;
+    return path;
+}
+
+// A target that exists is judged by itself, a new one by the folder meant to hold it.
+void HistoryWidget::reportSaveFailure(const QString &path)
+{
+    QFileInfo target(path);
+    if (!path.isEmpty() && !target.exists())
+        target = QFileInfo(target.absolutePath());
+    const bool accessible =
+            !path.isEmpty() && target.exists() && target.isReadable() && target.isWritable();
+    MessageBox::warning(window(), QString(),
+                        accessible ? tr("failed to save image.")
+                                   : tr("failed to access save file."));
+}
+
+void HistoryWidget::onClickSaveImages()
+{
+    HistoryListWidget *list = ui_->historyListWidget_;
+    const bool selectMode = list->historySelectMode() == MultiSelectMode;
+    StatisticsClient::ExecuteAction(selectMode ? "cap_30_20" : "cap_30_22");
+    if (!preferences_ || saving_)
+        return;
+    {
+        // On the heap and watched: the window may be destroyed while the dialog runs.
+        QPointer<ConfirmSaveDialog> dialog = new ConfirmSaveDialog(
+                preferences_, selectMode ? ConfirmSaveDialog::Selected : ConfirmSaveDialog::All,
+                window());
+        const bool accepted = dialog->exec() == QDialog::Accepted;
+        delete dialog;
+        if (!accepted)
+            return;
+    }
+    // Oldest first, so the numbered names follow the order of capture.
+    QList<Editor *> editors;
+    for (int row = list->count() - 1; row >= 0; --row) {
+        HistoryListWidgetItem *item = list->historyItem(row);
+        HistoryButtonWidget *widget = list->buttonWidget(item);
+        if (item && item->editor() && (!selectMode || (widget && widget->isSelectChecked())))
+            editors << item->editor();
+    }
+    saving_ = true;
+    const MultiSaver::Result result = MultiSaver(*preferences_, window()).save(editors);
+    saving_ = false;
+
+    if (result.saved > 0 && result.failed > 0) {
+        MessageBox::warning(window(), QString(),
+                            tr("Saved %0 images, but failed to save %1 images.")
+                                    .arg(result.saved)
+                                    .arg(result.failed));
+    }
+    if (result.saved > 0) {
+        PostSaveDialog::present(*preferences_, PostSaveDialog::Several, result.firstPath,
+                                result.saved, window());
+    } else {
+        MessageBox::warning(window(), QString(),
+                            tr("failed to save images.\nplease change save folder."));
+    }
+    StatisticsClient::ExecuteAction("cap_20_005");
+    if (selectMode)
+        leaveSelectMode();
+}
+
+void HistoryWidget::onClickDeleteImages()
+{
+    HistoryListWidget *list = ui_->historyListWidget_;
+    const bool selectMode = list->historySelectMode() == MultiSelectMode;
+    StatisticsClient::ExecuteAction(selectMode ? "cap_30_21" : "cap_30_23");
+    if (!preferences_)
+        return;
+    // The rows the user saw when asked: a capture that arrives during the question stays.
+    QList<QPointer<Editor>> doomed;
+    for (int row = 0; row < list->count(); ++row) {
+        HistoryListWidgetItem *item = list->historyItem(row);
+        HistoryButtonWidget *widget = list->buttonWidget(item);
+        if (!selectMode || (widget && widget->isSelectChecked()))
+            doomed << item->editor();
+    }
+    const int answer = ConfirmDeleteDialog::confirm(
+            *preferences_, selectMode ? ConfirmDeleteDialog::Selected : ConfirmDeleteDialog::All,
+            window());
+    if (answer != ConfirmDeleteDialog::Delete)
+        return;
+    QList<HistoryListWidgetItem *> items;
+    for (const QPointer<Editor> &editor : doomed) {
+        if (HistoryListWidgetItem *item = list->itemOf(editor))
+            items << item;
+    }
+    list->deleteItems(items);
+    if (selectMode)
+        leaveSelectMode();
+    refreshCountInfo();
+}
+
+void HistoryWidget::leaveSelectMode()
+{
+    ui_->historySelectMode_->setChecked(false);
+    onClickSelectMode();
+}
 
 void HistoryWidget::paintEvent(QPaintEvent *)
 {

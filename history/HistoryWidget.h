@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 
+class Editor;
 class History;
 class HistoryListWidget;
 class HistoryListWidgetItem;
@@ -73,7 +74,15 @@ protected:
 
 private:
     void selectRowBeside(int step);
+    void leaveSelectMode();
+    // Writes the capture, marks it saved and remembers its folder ("FilePath"); tells the
+    // user when it fails.
+    bool saveCapture(Editor *editor, const QString &path);
+    // The path chosen in the save file dialog; empty when cancelled.
+    QString askSavePath();
+    void reportSaveFailure(const QString &path);
 
     const std::unique_ptr<Ui::HistoryWidget> ui_;
     KestrelPreferences *preferences_ = nullptr;
+    bool saving_ = false;
 };

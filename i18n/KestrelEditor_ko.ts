@@ -108,7 +108,7 @@
         <translation>데스크톱에 트레이가 없습니다. 캡처 프로그램은 계속 편집기에 응답합니다.</translation>
     </message>
     <message>
-        <source>Kestrel is updated by your distribution&apos;s package manager.</source>
+        <source>Kestrel is updated by your distribution's package manager.</source>
         <translation>케스트렐은 배포판의 패키지 관리자로 업데이트됩니다.</translation>
     </message>
     <message>
@@ -765,17 +765,17 @@
     </message>
     <message>
         <source>You use auto save.
-If you enable &quot;Show file browser after capture&quot; option
-&quot;Use auto save&quot; will be disabled.</source>
+If you enable "Show file browser after capture" option
+"Use auto save" will be disabled.</source>
         <translation>자동 저장을 사용하고 있습니다.
-&quot;캡처 후 파일 탐색기 표시&quot; 옵션을 켜면
-&quot;자동 저장 사용&quot;이 해제됩니다.</translation>
+"캡처 후 파일 탐색기 표시" 옵션을 켜면
+"자동 저장 사용"이 해제됩니다.</translation>
     </message>
     <message>
         <source>If you want to skip editor window
-you must check &quot;Copy captured image to clipboard&quot;.</source>
+you must check "Copy captured image to clipboard".</source>
         <translation>편집 창을 건너뛰려면
-&quot;캡처한 이미지를 클립보드에 복사&quot;를 선택해야 합니다.</translation>
+"캡처한 이미지를 클립보드에 복사"를 선택해야 합니다.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +925,28 @@ you must check &quot;Copy captured image to clipboard&quot;.</source>
         <source>delete all images in history</source>
         <translation>기록의 모든 이미지를 삭제합니다</translation>
     </message>
+    <message>
+        <source>png file (*.png);;jpg file (*.jpg);;bmp file (*.bmp);;gif file (*.gif)</source>
+        <translation>png 파일 (*.png);;jpg 파일 (*.jpg);;bmp 파일 (*.bmp);;gif 파일 (*.gif)</translation>
+    </message>
+    <message>
+        <source>failed to save image.</source>
+        <translation>이미지를 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>failed to access save file.</source>
+        <translation>저장할 파일에 접근하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Saved %0 images, but failed to save %1 images.</source>
+        <translation>이미지 %0개를 저장했지만 %1개는 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>failed to save images.
+please change save folder.</source>
+        <translation>이미지를 저장하지 못했습니다.
+저장 폴더를 바꿔 주세요.</translation>
+    </message>
 </context>
 <context>
     <name>ImagePreferencesWidget</name>
@@ -993,10 +1015,10 @@ you must check &quot;Copy captured image to clipboard&quot;.</source>
         <translation>파일 찾아보기</translation>
     </message>
     <message>
-        <source>If you enable &quot;Use auto save&quot; option
-&quot;Show file browser after capture&quot; will be disabled.</source>
-        <translation>&quot;자동 저장 사용&quot; 옵션을 켜면
-&quot;캡처 후 파일 탐색기 표시&quot;가 해제됩니다.</translation>
+        <source>If you enable "Use auto save" option
+"Show file browser after capture" will be disabled.</source>
+        <translation>"자동 저장 사용" 옵션을 켜면
+"캡처 후 파일 탐색기 표시"가 해제됩니다.</translation>
     </message>
     <message>
         <source>execute file (*.exe);;batch file (*.bat)</source>
@@ -1327,13 +1349,20 @@ Kestrel을 종료하시겠습니까?</translation>
     </message>
 </context>
 <context>
+    <name>MultiSaver</name>
+    <message>
+        <source>Saving captured images...</source>
+        <translation>캡처한 이미지를 저장하는 중...</translation>
+    </message>
+</context>
+<context>
     <name>PortalScreenGrabber</name>
     <message>
         <source>The screenshot portal did not answer in time.</source>
         <translation>스크린샷 포털이 제시간에 응답하지 않았습니다.</translation>
     </message>
     <message>
-        <source>No D-Bus session bus, so the desktop&apos;s screenshot portal (org.freedesktop.portal.Screenshot) cannot be asked.</source>
+        <source>No D-Bus session bus, so the desktop's screenshot portal (org.freedesktop.portal.Screenshot) cannot be asked.</source>
         <translation>D-Bus 세션 버스가 없어 데스크톱의 스크린샷 포털(org.freedesktop.portal.Screenshot)에 요청할 수 없습니다.</translation>
     </message>
     <message>

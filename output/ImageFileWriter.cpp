@@ -8,7 +8,7 @@
 #include <QImageWriter>
 
 ImageFileWriter::ImageFileWriter(const QString &path)
-    : path_(path), format_(QFileInfo(path).completeSuffix().toLower().toLatin1())
+    : path_(path), format_(QFileInfo(path).suffix().toLower().toLatin1())
 { }
 
 bool ImageFileWriter::write(const QImage &image, int quality) const

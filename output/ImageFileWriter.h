@@ -5,8 +5,8 @@
 
 class QImage;
 
-// Writes an image file in the format its name asks for: everything after the first dot of
-// the file name, so "a.b.png" asks for "b.png" and fails. GIF goes through GifWriter, every
+// Writes an image file in the format its name asks for: everything after the last dot of
+// the file name, so "v1.2.png" is a PNG. GIF goes through GifWriter, every
 // other format through Qt's image writers. The file is written through a temporary that is
 // renamed over the target, so a failed write leaves an existing file whole.
 class ImageFileWriter

@@ -348,6 +348,8 @@ private slots:
                           if (button->text() == answer)
                               button->click();
                   });
+        if (answer == "Discard after save")
+            ModalDialogAnswerer::closeWindow(); // the save's file dialog
         thumbnailAt(0)->closeButton()->click();
         QCOMPARE(seen->answered, !answer.isEmpty());
         QCOMPARE(list()->count(), deleted ? 1 : 2);

@@ -148,6 +148,9 @@ private slots:
         QFETCH(QString, line);
         QFETCH(bool, startShown);
         window_->setVisible(startShown);
+        const QString autoSaveFolder = TestEnvironment::tempDir() + "/saved";
+        window_->preferences().setString(P::AutoSavePath, autoSaveFolder);
+        window_->preferences().setBool(P::ShowPostSaveDlg, false);
         QSignalSpy saves(window_.get(), &KestrelEditor::saveCurrentImage);
         emit window_->commandArrived("\"KestrelEditor\" " + line.replace("%1", capture_));
         QTEST(window_->isVisible(), "shown");
@@ -156,6 +159,9 @@ private slots:
         for (const QList<QVariant> &save : qAsConst(saves))
             saved << QVariant(save.at(0)).toString();
         QTEST(saved.join(' '), "saves");
+        // An automatic save of a new capture lands in the automatic-save folder.
+        if (saved.join(' ') == "true")
+            QCOMPARE(QDir(autoSaveFolder).entryList({"*.png"}, QDir::Files).size(), 1);
         QFETCH(QString, posted);
         QTRY_COMPARE(::posted(*peer_), posted);
     }

@@ -55,7 +55,7 @@ private slots:
         QTest::newRow("folder name with dots") << "sub.dir/out.png" << image << "lossless";
         QTest::newRow("gif")                   << "x.gif"           << image << "lossy";
         QTest::newRow("upper-case GIF")        << "x.GIF"           << image << "lossy";
-        QTest::newRow("format after the first dot") << "a.b.png"    << image << "fails";
+        QTest::newRow("format after the last dot") << "v1.2.png"    << image << "lossless";
         QTest::newRow("no suffix")             << "plain"           << image << "fails";
         QTest::newRow("unknown suffix")        << "x.xyz"           << image << "fails";
         QTest::newRow("missing folder")        << "missing/x.png"   << image << "fails";
