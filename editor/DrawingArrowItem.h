@@ -1,14 +1,13 @@
 #pragma once
 
-#include "editor/DrawingInterface.h"
-#include "editor/DrawingItem.h"
+#include "editor/DrawingSegmentItem.h"
 
 #include <QPolygonF>
 #include <QVector2D>
 
 // A line with a filled, solid head at its end point. The head is a right-angled triangle
 // with its right angle at the tip, whatever the line width and style.
-class DrawingArrowItem : public DrawingItem, public DrawingInterface
+class DrawingArrowItem : public DrawingSegmentItem
 {
     Q_OBJECT
     Q_DISABLE_COPY(DrawingArrowItem)
@@ -16,28 +15,21 @@ class DrawingArrowItem : public DrawingItem, public DrawingInterface
 public:
     DrawingArrowItem(QObject *parent, const QRectF &sceneRect);
 
-    QRectF mousePress(const QPoint &point) override;
-    QRectF mouseMove(const QPoint &lastPoint, const QPoint &point, bool shift) override;
-    QRectF mouseRelease(const QPoint &lastPoint, const QPoint &point, bool shift) override;
-    void finish(bool succeed) override;
-
-    QPainterPath shape() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
 
-    QPointF startPoint() const { return startPoint_; }
-    QPointF endPoint() const { return endPoint_; }
     QPolygonF head() const { return head_; }
 
-private:
-    void moveEnd(const QPoint &point, bool shift);
-    void updateHead();
-    QPolygonF hitPolygon() const;
+protected:
+    // The head's back corners are 45 degrees, and the head outgrows a short shaft.
+    qreal paintMargin() const override { return acuteCornerMargin(); }
+    // The head follows the end point.
+    void endPointMoved() override;
+    void addOutline(QPainterPath &path) const override;
+    QRectF repaintArea() const override;
 
-    QPointF startPoint_;
-    QPointF endPoint_;
+private:
     QPolygonF head_;
     QVector2D normal_;
     QVector2D direction_;
-    QPainterPath path_;
 };

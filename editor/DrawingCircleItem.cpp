@@ -6,6 +6,11 @@ DrawingCircleItem::DrawingCircleItem(QObject *parent, const QRectF &sceneRect)
     : DrawingBoxItem(parent, sceneRect)
 { }
 
+qreal DrawingCircleItem::paintMargin() const
+{
+    return penStyle() == Qt::SolidLine ? DrawingBoxItem::paintMargin() : acuteCornerMargin();
+}
+
 void DrawingCircleItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
     painter->save();

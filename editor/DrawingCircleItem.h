@@ -14,5 +14,8 @@ public:
                QWidget *widget = nullptr) override;
 
 protected:
+    // A dashed or dotted outline is stroked as a polygon, whose turns at the ends of a
+    // narrow ellipse are sharp.
+    qreal paintMargin() const override;
     void addOutline(QPainterPath &path, const QRectF &rect) const override;
 };

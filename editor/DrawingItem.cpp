@@ -1,6 +1,7 @@
 #include "editor/DrawingItem.h"
 
 #include <QPainter>
+#include <cmath>
 
 namespace {
 // The cap value every drawing item passes to its pen, as the painting code always has.
@@ -15,8 +16,21 @@ DrawingItem::~DrawingItem() = default;
 
 QRectF DrawingItem::boundingRect() const
 {
-    const qreal w = lineWidth_ + 1;
+    const qreal w = paintMargin();
     return rect_.normalized().adjusted(-w, -w, w, w).intersected(sceneRect_);
+}
+
+qreal DrawingItem::paintMargin() const
+{
+    return lineWidth_ + 1;
+}
+
+qreal DrawingItem::acuteCornerMargin() const
+{
+    // The stroker cuts a miter at miterLimit line widths from the corner, square to the
+    // corner's bisector; the cut's ends lie half a line width to either side.
+    const qreal limit = outlinePen(Qt::SolidLine).miterLimit();
+    return lineWidth_ * std::sqrt(limit * limit + 0.25) + 1;
 }
 
 void DrawingItem::setRect(const QRectF &rect)

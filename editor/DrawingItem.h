@@ -21,7 +21,7 @@ public:
     DrawingItem(QObject *parent, const QRectF &sceneRect);
     ~DrawingItem() override;
 
-    // The item's rectangle grown by its line width plus one, limited to the image.
+    // The item's rectangle grown by paintMargin(), limited to the image.
     QRectF boundingRect() const override;
 
     void setStyle(const QColor &lineColor, const QColor &fillColor, int lineWidth, int penStyle);
@@ -37,6 +37,13 @@ public slots:
     void onChangeSceneRect(QRectF sceneRect);
 
 protected:
+    // How far painting reaches beyond rect: the line width plus one covers square ends and
+    // right-angled corners.
+    virtual qreal paintMargin() const;
+    // The same for outlines with acute corners, whose miter joins reach out up to about
+    // twice the line width before the pen's miter limit cuts them off.
+    qreal acuteCornerMargin() const;
+
     // Announces the change to the scene first, since the bounding rectangle follows rect:
     // an item that grows under the mouse never leaves a scene index stale.
     void setRect(const QRectF &rect);

@@ -5,45 +5,21 @@
 #include <QPainter>
 
 DrawingLineItem::DrawingLineItem(QObject *parent, const QRectF &sceneRect)
-    : DrawingItem(parent, sceneRect)
+    : DrawingSegmentItem(parent, sceneRect)
 { }
 
-QRectF DrawingLineItem::mousePress(const QPoint &point)
+void DrawingLineItem::addOutline(QPainterPath &path) const
 {
-    startPoint_ = endPoint_ = point;
-    setRect(QRectF(startPoint_, endPoint_).normalized());
-    return rect();
-}
-
-QRectF DrawingLineItem::mouseMove(const QPoint &, const QPoint &point, bool shift)
-{
-    moveEnd(point, shift);
-    return boundingRect();
-}
-
-QRectF DrawingLineItem::mouseRelease(const QPoint &, const QPoint &point, bool shift)
-{
-    prepareGeometryChange();
-    moveEnd(point, shift);
-    path_.moveTo(startPoint_);
-    path_.lineTo(endPoint_);
-    return boundingRect();
-}
-
-void DrawingLineItem::finish(bool) { }
-
-void DrawingLineItem::moveEnd(const QPoint &point, bool shift)
-{
-    endPoint_ = shift ? DrawingGeometry::snap45(startPoint_, point) : QPointF(point);
-    setRect(QRectF(startPoint_, endPoint_).normalized());
+    path.moveTo(startPoint());
+    path.lineTo(endPoint());
 }
 
 QPainterPath DrawingLineItem::shape() const
 {
     // The path is one line, and the line clipped to the image is what remains of it.
-    if (path_.isEmpty())
+    if (outline().isEmpty())
         return QPainterPath();
-    return DrawingGeometry::clipLine(startPoint_, endPoint_, sceneRect());
+    return DrawingGeometry::clipLine(startPoint(), endPoint(), sceneRect());
 }
 
 void DrawingLineItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
@@ -53,6 +29,6 @@ void DrawingLineItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *,
     painter->setPen(outlinePen(static_cast<Qt::PenStyle>(penStyle())));
     painter->setBrush(Qt::transparent);
     clipToScene(painter);
-    painter->drawLine(startPoint_, endPoint_);
+    painter->drawLine(startPoint(), endPoint());
     painter->restore();
 }

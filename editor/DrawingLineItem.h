@@ -1,9 +1,8 @@
 #pragma once
 
-#include "editor/DrawingInterface.h"
-#include "editor/DrawingItem.h"
+#include "editor/DrawingSegmentItem.h"
 
-class DrawingLineItem : public DrawingItem, public DrawingInterface
+class DrawingLineItem : public DrawingSegmentItem
 {
     Q_OBJECT
     Q_DISABLE_COPY(DrawingLineItem)
@@ -11,22 +10,10 @@ class DrawingLineItem : public DrawingItem, public DrawingInterface
 public:
     DrawingLineItem(QObject *parent, const QRectF &sceneRect);
 
-    QRectF mousePress(const QPoint &point) override;
-    QRectF mouseMove(const QPoint &lastPoint, const QPoint &point, bool shift) override;
-    QRectF mouseRelease(const QPoint &lastPoint, const QPoint &point, bool shift) override;
-    void finish(bool succeed) override;
-
     QPainterPath shape() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
 
-    QPointF startPoint() const { return startPoint_; }
-    QPointF endPoint() const { return endPoint_; }
-
-private:
-    void moveEnd(const QPoint &point, bool shift);
-
-    QPointF startPoint_;
-    QPointF endPoint_;
-    QPainterPath path_;
+protected:
+    void addOutline(QPainterPath &path) const override;
 };

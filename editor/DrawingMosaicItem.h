@@ -2,10 +2,10 @@
 
 #include "editor/DrawingInterface.h"
 #include "editor/DrawingItem.h"
+#include "editor/MosaicPixelator.h"
 
 #include <QImage>
 #include <QPixmap>
-#include <memory>
 
 // Pixelates a dragged rectangle of the document's flattened picture into square blocks of
 // uniform colour, aligned to the rectangle's top-left corner. The image itself is never
@@ -48,17 +48,7 @@ public:
     QImage mosaic() const;
     QRect mosaicRect() const { return mosaicRect_; }
 
-    // The pixelation on its own: `region` of `source` averaged in blocks of `blockSize`
-    // aligned to the region's top-left corner, written into `target` (same size as
-    // `region`, same 32-bit format as `source`). Bytes 0 to 2 of every pixel get the
-    // truncated block averages, byte 3 is copied unchanged.
-    static void pixelate(const QImage &source, const QRect &region, int blockSize, QImage &target);
-
 private:
-    static void pixelatePlain(const QImage &source, const QRect &region, int blockSize,
-                              QImage &target);
-    static void pixelatePacked(const QImage &source, const QRect &region, int blockSize,
-                               QImage &target);
     void updateGeometry(const QPoint &point, bool shift);
     void rebuild();
 
@@ -67,10 +57,9 @@ private:
     QPointF endPoint_;
     QPainterPath path_;
     QImage source_;
+    // Owns the pixels mosaic_ shows while dragging, so it is declared first.
+    MosaicPixelator pixelator_;
     QImage mosaic_;
     QRect mosaicRect_;
     int blockSize_ = 4;
-    // Reused from move to move while dragging, so a rebuild does not fault in fresh pages.
-    std::unique_ptr<uchar[]> buffer_;
-    size_t bufferSize_ = 0;
 };

@@ -20,5 +20,7 @@ public:
     static QPolygonF balloonPolygon(const QRectF &rect);
 
 protected:
+    // The tail's tip turns into a spike on a narrow balloon.
+    qreal paintMargin() const override { return acuteCornerMargin(); }
     void addOutline(QPainterPath &path, const QRectF &rect) const override;
 };

@@ -1,100 +1,17 @@
 #include "editor/Editor.h"
 
-#include "editor/DrawingArrowItem.h"
-#include "editor/DrawingCircleItem.h"
-#include "editor/DrawingHighlighterItem.h"
-#include "editor/DrawingLineItem.h"
-#include "editor/DrawingMosaicItem.h"
-#include "editor/DrawingPenItem.h"
-#include "editor/DrawingRectItem.h"
-#include "editor/DrawingSpeechBalloonItem.h"
-#include "output/GifWriter.h"
-#include "output/WriteFileAtomically.h"
+#include "editor/DrawingInterface.h"
+#include "editor/DrawingItemFactory.h"
+#include "output/ImageFileWriter.h"
 #include "preferences/KestrelPreferences.h"
 
 #include <QClipboard>
-#include <QFileInfo>
+#include <QGraphicsItem>
 #include <QGraphicsSceneMouseEvent>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QImageWriter>
-#include <QSet>
 
 #include <utility>
-
-namespace {
-
-// Values used when no preferences store is attached, and as the store's fall-backs.
-constexpr int kDefaultShapeType = Editor::Rect;
-constexpr int kDefaultLineWidth = 3;
-constexpr int kDefaultFigureLineType = Qt::SolidLine;
-constexpr int kDefaultMosaicStrength = 6;
-const QColor kDefaultOutlineColor(255, 0, 0);
-// The pen and the highlighter get the figure fill's default, never the stored fill.
-const QColor kDefaultFillColor(0, 0, 0, 0);
-
-struct ItemStyle
-{
-    QColor lineColor;
-    QColor fillColor;
-    int lineWidth;
-    int penStyle;
-};
-
-QColor colorSetting(const KestrelPreferences *preferences, int slot, const QColor &fallback)
-{
-    return preferences ? preferences->getColor(slot, fallback) : fallback;
-}
-
-int intSetting(const KestrelPreferences *preferences, int slot, int fallback)
-{
-    return preferences ? preferences->getInt(slot, fallback) : fallback;
-}
-
-ItemStyle styleFor(Editor::ShapeType type, const KestrelPreferences *preferences)
-{
-    const int lineWidth = intSetting(preferences, KestrelPreferences::LineWidth, kDefaultLineWidth);
-    switch (type) {
-    case Editor::Pen:
-        return {colorSetting(preferences, KestrelPreferences::PenColor, kDefaultOutlineColor),
-                kDefaultFillColor, lineWidth, Qt::SolidLine};
-    case Editor::Highlighter:
-        return {colorSetting(preferences, KestrelPreferences::HighlighterColor,
-                             kDefaultOutlineColor),
-                kDefaultFillColor, lineWidth, Qt::SolidLine};
-    case Editor::Mosaic:
-        return {Qt::transparent, Qt::transparent, 1, Qt::SolidLine};
-    default:
-        return {colorSetting(preferences, KestrelPreferences::FigureLineColor,
-                             kDefaultOutlineColor),
-                colorSetting(preferences, KestrelPreferences::FigureFillColor, kDefaultFillColor),
-                lineWidth,
-                intSetting(preferences, KestrelPreferences::FigureLineType,
-                           kDefaultFigureLineType)};
-    }
-}
-
-bool isGifName(const QString &suffix)
-{
-    return suffix.compare(QLatin1String("gif"), Qt::CaseInsensitive) == 0;
-}
-
-bool writeImage(const QPixmap &pixmap, const QString &path, int quality)
-{
-    const QString suffix = QFileInfo(path).completeSuffix();
-    if (isGifName(suffix)) {
-        GifWriter writer;
-        writer.addFrame(pixmap.toImage());
-        return writer.save(path);
-    }
-    const QByteArray format = suffix.toLower().toLatin1();
-    if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format))
-        return false;
-    return WriteFileAtomically(
-            path, [&](QIODevice &file) { return pixmap.save(&file, format.constData(), quality); });
-}
-
-} // namespace
 
 // Loads the image for one question and drops it again afterwards when it was not loaded
 // before, so a document left in the history does not keep its pixels.
@@ -124,30 +41,25 @@ Editor::Editor(QObject *parent) : QGraphicsScene(parent)
     // few hundred items is cheap and never stale.
     setItemIndexMethod(QGraphicsScene::NoIndex);
     connect(this, &QGraphicsScene::changed, this, &Editor::changedItemList);
+    connect(&undo_, &UndoLists::canUndoChanged, this, &Editor::canUndoChanged);
+    connect(&undo_, &UndoLists::canRedoChanged, this, &Editor::canRedoChanged);
 }
 
 Editor::~Editor()
 {
     strokeCache_.clear();
-    // Items in the scene go with it; those only the lists keep are ours.
-    QSet<QGraphicsItem *> listed;
-    for (QGraphicsItem *item : undoList_ + redoList_) {
-        if (item->scene() != this)
-            listed.insert(item);
-    }
-    undoList_.clear();
-    redoList_.clear();
-    if (currentItem_ && currentItem_->scene() != this)
-        listed.insert(currentItem_);
-    currentItem_ = nullptr;
-    qDeleteAll(listed);
+    // Items in the scene go with it, and the lists free the ones only they keep.
+    QGraphicsItem *item = std::exchange(currentItem_, nullptr);
+    if (item && item->scene() != this && !undo_.refersTo(item))
+        delete item;
 }
 
 void Editor::setPreferences(KestrelPreferences *preferences)
 {
     preferences_ = preferences;
-    setShapeType(ShapeType(
-            intSetting(preferences_, KestrelPreferences::LastDrawingItem, kDefaultShapeType)));
+    const int tool =
+            preferences_ ? preferences_->getInt(KestrelPreferences::LastDrawingItem, Rect) : Rect;
+    setShapeType(ShapeType(tool));
 }
 
 void Editor::setShapeType(ShapeType shapeType)
@@ -175,64 +87,19 @@ void Editor::startCrop()
     currentItem_ = createItem(Crop, sceneRect());
     if (currentItem_) {
         addItem(currentItem_);
-        undoList_.append(currentItem_);
+        undo_.append(currentItem_);
     }
 }
 
 QGraphicsItem *Editor::createItem(ShapeType type, const QRectF &imageRect)
 {
-    QGraphicsItem *item = createStyledItem(type, imageRect);
+    QGraphicsItem *item = DrawingItemFactory(*this).create(type, imageRect);
     if (!item)
         return nullptr;
     if (!savedPath_.isEmpty()) {
         savedPath_.clear();
         emit imageSaved(false);
     }
-    return item;
-}
-
-QGraphicsItem *Editor::createStyledItem(ShapeType type, const QRectF &imageRect)
-{
-    DrawingItem *item = nullptr;
-    switch (type) {
-    case Pen:
-        item = new DrawingPenItem(this, imageRect);
-        break;
-    case Highlighter:
-        item = new DrawingHighlighterItem(this, imageRect);
-        break;
-    case Line:
-        item = new DrawingLineItem(this, imageRect);
-        break;
-    case Arrow:
-        item = new DrawingArrowItem(this, imageRect);
-        break;
-    case Rect:
-        item = new DrawingRectItem(this, imageRect);
-        break;
-    case Circle:
-        item = new DrawingCircleItem(this, imageRect);
-        break;
-    case SpeechBalloon:
-        item = new DrawingSpeechBalloonItem(this, imageRect);
-        break;
-    case Mosaic:
-        item = new DrawingMosaicItem(this, imageRect, render(true));
-        break;
-    case Text:
-    case Crop:
-        // Text boxes and crop frames bring their own popups and signals; no item yet.
-        return nullptr;
-    default:
-        return nullptr;
-    }
-    const ItemStyle style = styleFor(type, preferences_);
-    item->setStyle(style.lineColor, style.fillColor, style.lineWidth, style.penStyle);
-    if (type == Mosaic) {
-        static_cast<DrawingMosaicItem *>(item)->setBlockSize(intSetting(
-                preferences_, KestrelPreferences::MosaicStrength, kDefaultMosaicStrength));
-    }
-    connect(this, &Editor::changeSceneRect, item, &DrawingItem::onChangeSceneRect);
     return item;
 }
 
@@ -306,46 +173,17 @@ void Editor::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
         return;
     const QPoint point = event->scenePos().toPoint();
     strokeCache_.clear();
-    if (point == pressPoint_ && shapeType_ == Pen) {
+    QGraphicsItem *item = std::exchange(currentItem_, nullptr);
+    if (item && point == pressPoint_ && shapeType_ == Pen) {
         // A click with the pen leaves nothing behind.
-        QGraphicsItem *item = std::exchange(currentItem_, nullptr);
-        if (item) {
-            removeItem(item);
-            releaseIfUnreferenced(item);
-        }
-    } else if (currentItem_) {
-        if (DrawingInterface *drawing = drawingOf(currentItem_))
+        removeItem(item);
+        undo_.release(item);
+    } else if (item) {
+        if (DrawingInterface *drawing = drawingOf(item))
             drawing->mouseRelease(lastPoint_, point, event->modifiers() & Qt::ShiftModifier);
-        commitStroke(std::exchange(currentItem_, nullptr));
+        undo_.commit(item);
     }
     pressPoint_ = lastPoint_ = QPoint(-1, -1);
-}
-
-void Editor::commitStroke(QGraphicsItem *item)
-{
-    undoList_.append(item);
-    dropRedoList();
-}
-
-void Editor::dropRedoList()
-{
-    const QList<QGraphicsItem *> dropped = std::exchange(redoList_, {});
-    const QSet<QGraphicsItem *> unique(dropped.cbegin(), dropped.cend());
-    for (QGraphicsItem *item : unique)
-        releaseIfUnreferenced(item);
-}
-
-void Editor::releaseIfUnreferenced(QGraphicsItem *item, bool deferred)
-{
-    if (!item || item == currentItem_ || item->scene() == this || undoList_.contains(item)
-        || redoList_.contains(item))
-        return;
-    // An item that is sending the signal we are handling must outlive that call.
-    QObject *object = dynamic_cast<QObject *>(item);
-    if (deferred && object)
-        object->deleteLater();
-    else
-        delete item;
 }
 
 void Editor::eraseAt(const QPoint &point)
@@ -353,7 +191,7 @@ void Editor::eraseAt(const QPoint &point)
     QGraphicsItem *item = itemAt(point);
     if (!item)
         return;
-    undoList_.append(item);
+    undo_.append(item);
     removeItem(item);
 }
 
@@ -364,32 +202,22 @@ QGraphicsItem *Editor::itemAt(const QPoint &point) const
     return hits.isEmpty() ? nullptr : hits.first();
 }
 
-void Editor::toggleMembership(QGraphicsItem *item)
-{
-    strokeCache_.clear();
-    if (item->scene() == this)
-        removeItem(item);
-    else
-        addItem(item);
-    update();
-}
-
 void Editor::undo()
 {
-    if (undoList_.isEmpty())
-        return;
-    QGraphicsItem *item = undoList_.takeLast();
-    redoList_.append(item);
-    toggleMembership(item);
+    if (undo_.undo())
+        listsChanged();
 }
 
 void Editor::redo()
 {
-    if (redoList_.isEmpty())
-        return;
-    QGraphicsItem *item = redoList_.takeLast();
-    undoList_.append(item);
-    toggleMembership(item);
+    if (undo_.redo())
+        listsChanged();
+}
+
+void Editor::listsChanged()
+{
+    strokeCache_.clear();
+    update();
 }
 
 void Editor::reset()
@@ -434,7 +262,7 @@ bool Editor::save(const QString &path, bool remember, int quality)
     finishOpenItem();
     ImageLoadScope scope(*this);
     const QPixmap pixmap = render(false);
-    if (pixmap.isNull() || !writeImage(pixmap, path, quality))
+    if (pixmap.isNull() || !ImageFileWriter(path).write(pixmap.toImage(), quality))
         return false;
     if (remember)
         setSavedPath(path);
@@ -488,11 +316,11 @@ void Editor::onFinishTextEdit(bool succeed, bool abort)
 {
     QGraphicsItem *item = std::exchange(currentItem_, nullptr);
     if (item && succeed) {
-        commitStroke(item);
+        undo_.commit(item);
     } else if (item) {
         if (item->scene() == this)
             removeItem(item);
-        releaseIfUnreferenced(item, true);
+        undo_.release(item, true);
     }
     emit finishTextItem();
     setShapeType(abort ? Text : TextDone);
@@ -502,10 +330,10 @@ void Editor::onFinishCrop(bool succeed)
 {
     QGraphicsItem *item = std::exchange(currentItem_, nullptr);
     if (item && !succeed) {
-        undoList_.removeOne(item);
+        undo_.removeOne(item);
         if (item->scene() == this)
             removeItem(item);
-        releaseIfUnreferenced(item, true);
+        undo_.release(item, true);
     }
     emit finishCropItem();
     setShapeType(previousShapeType_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/StrokeRenderCache.h"
+#include "editor/UndoLists.h"
 
 #include <QGraphicsScene>
 #include <QList>
@@ -16,11 +17,8 @@ class KestrelPreferences;
 class QGraphicsItem;
 
 // One annotated capture: the image, the drawing items placed on it and the undo and redo
-// lists of those items. Mouse input on the scene becomes items of the current tool.
-//
-// Ownership: an item in the scene belongs to the scene; an item out of the scene is kept
-// alive by the undo and redo lists, where it may stand several times (drawn, then erased).
-// An item that neither the scene nor a list refers to any more is deleted at once.
+// lists of those items (UndoLists says who owns which item). Mouse input on the scene
+// becomes items of the current tool, made by DrawingItemFactory.
 class Editor : public QGraphicsScene
 {
     Q_OBJECT
@@ -66,10 +64,10 @@ public:
     void undo();
     void redo();
     void reset();
-    bool canUndo() const { return !undoList_.isEmpty(); }
-    bool canRedo() const { return !redoList_.isEmpty(); }
-    const QList<QGraphicsItem *> &undoList() const { return undoList_; }
-    const QList<QGraphicsItem *> &redoList() const { return redoList_; }
+    bool canUndo() const { return undo_.canUndo(); }
+    bool canRedo() const { return undo_.canRedo(); }
+    const QList<QGraphicsItem *> &undoList() const { return undo_.undoList(); }
+    const QList<QGraphicsItem *> &redoList() const { return undo_.redoList(); }
 
     // The image with every item painted over it, cropped unless `withoutCrop`; null when
     // the image is not loaded or cannot be copied.
@@ -111,6 +109,9 @@ signals:
     void moveCropItem(DrawingCropItem *item);
     void finishCropItem();
     void changeSceneRect(QRectF sceneRect);
+    // Only when the answer of canUndo() or canRedo() changes.
+    void canUndoChanged(bool canUndo);
+    void canRedoChanged(bool canRedo);
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
@@ -126,16 +127,11 @@ private:
     class ImageLoadScope;
 
     QGraphicsItem *createItem(ShapeType type, const QRectF &imageRect);
-    QGraphicsItem *createStyledItem(ShapeType type, const QRectF &imageRect);
     static DrawingInterface *drawingOf(QGraphicsItem *item);
     void finishOpenItem();
     void eraseAt(const QPoint &point);
     QGraphicsItem *itemAt(const QPoint &point) const;
-    void toggleMembership(QGraphicsItem *item);
-    void commitStroke(QGraphicsItem *item);
-    void dropRedoList();
-    // Deletes `item` when neither the scene nor a list refers to it any more.
-    void releaseIfUnreferenced(QGraphicsItem *item, bool deferred = false);
+    void listsChanged();
     bool isStrokeTool() const;
     void loadImage();
 
@@ -152,7 +148,6 @@ private:
     QString savedPath_;
     double zoom_ = 1.0;
     QRect cropRect_;
-    QList<QGraphicsItem *> undoList_;
-    QList<QGraphicsItem *> redoList_;
+    UndoLists undo_ {*this};
     StrokeRenderCache strokeCache_;
 };

@@ -200,18 +200,30 @@ private slots:
     void strokeRendersLikeTheWholeScene_data()
     {
         QTest::addColumn<int>("tool");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("penStyle");
         QTest::addColumn<QString>("interruption");
         const QMetaEnum tools = QMetaEnum::fromType<Editor::ShapeType>();
         for (int tool = Editor::Pen; tool <= Editor::Mosaic; ++tool) {
             for (const char *interruption : {"none", "undo", "crop"}) {
                 QTest::addRow("%s, %s", tools.valueToKey(tool), interruption)
-                        << tool << QString(interruption);
+                        << tool << 5 << int(Qt::DotLine) << QString(interruption);
             }
         }
+        // Sharp corners reach farthest beyond a thick item's rectangle: a narrow balloon's
+        // tail, an arrow's head, the ends of a narrow dotted ellipse.
+        for (int width : {5, 8, 12, 20}) {
+            QTest::addRow("thick balloon, %d", width)
+                    << int(Editor::SpeechBalloon) << width << int(Qt::SolidLine) << "none";
+        }
+        QTest::newRow("thick arrow") << int(Editor::Arrow) << 20 << int(Qt::SolidLine) << "none";
+        QTest::newRow("thick ellipse") << int(Editor::Circle) << 12 << int(Qt::DotLine) << "none";
     }
     void strokeRendersLikeTheWholeScene()
     {
         QFETCH(int, tool);
+        QFETCH(int, width);
+        QFETCH(int, penStyle);
         QFETCH(QString, interruption);
         auto editor = editorWith(gradientCapture(QSize(400, 300)));
         editor->setPreferences(preferences_.get());
@@ -226,12 +238,13 @@ private slots:
             drag(*editor, from, from + QPoint(30 + i % 5 * 11, 25 + i % 4 * 9));
         }
 
-        preferences_->setInt(KestrelPreferences::LineWidth, 5);
+        preferences_->setInt(KestrelPreferences::LineWidth, width);
+        preferences_->setInt(KestrelPreferences::FigureLineType, penStyle);
         editor->setShapeType(Editor::ShapeType(tool));
         // Out and back, growing and shrinking, past the image's edge and back.
-        const QVector<QPoint> path {{120, 90}, {180, 160}, {260, 230}, {150, 120},
-                                    {125, 95}, {60, 40},   {-30, -20}, {420, 320},
-                                    {390, 10}, {200, 150}, {121, 91},  {300, 280}};
+        const QVector<QPoint> path {{120, 90}, {180, 160}, {260, 230}, {150, 120}, {125, 95},
+                                    {60, 40},  {-30, -20}, {420, 320}, {390, 10},  {200, 150},
+                                    {121, 91}, {123, 260}, {122, 180}, {124, 93},  {300, 280}};
         mouse(*editor, QEvent::GraphicsSceneMousePress, path.first());
         for (int i = 1; i < path.size(); ++i) {
             mouse(*editor, QEvent::GraphicsSceneMouseMove, path.at(i), i % 4 == 0);
