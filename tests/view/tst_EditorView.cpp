@@ -1,0 +1,546 @@
+#include "popups/CropPopup.h"
+#include "popups/TextPopup.h"
+#include "preferences/KestrelPreferences.h"
+#include "support/DataRow.h"
+#include "support/TestEnvironment.h"
+#include "tests/editor/EditorTestSupport.h"
+#include "view/EditorView.h"
+#include "widgets/ImageToolWidget.h"
+#include "widgets/ItemButton.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPinchGesture>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace EditorTestSupport;
+
+namespace {
+
+// Opens the view's gesture steps to the tests; real gestures need a touch screen.
+class GestureView : public EditorView
+{
+public:
+    using EditorView::panGesture;
+    using EditorView::pinchGesture;
+};
+
+QString exact(double value)
+{
+    return QString::number(value, 'g', 17);
+}
+
+// The scene point under a viewport position, unrounded.
+QPointF sceneAt(const EditorView &view, const QPointF &position)
+{
+    return view.mapToScene(QPoint(0, 0)) + position / view.transform().m11();
+}
+
+// How far, in viewport pixels, a scene point has moved from where it was seen.
+double drift(const EditorView &view, const QPointF &scenePoint, const QPointF &position)
+{
+    const QPointF moved = (sceneAt(view, position) - scenePoint) * view.transform().m11();
+    return std::max(std::abs(moved.x()), std::abs(moved.y()));
+}
+
+void wheel(EditorView &view, const QPoint &position, int delta, Qt::KeyboardModifiers modifiers)
+{
+    QWheelEvent event(position, view.viewport()->mapToGlobal(position), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view.viewport(), &event);
+}
+
+void mouse(EditorView &view, QEvent::Type type, const QPoint &position)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, position, view.viewport()->mapToGlobal(position), button, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(view.viewport(), &event);
+}
+
+// Pixels of two pictures that differ by more than a doubly painted antialiased edge does.
+int clearlyDifferent(const QImage &a, const QImage &b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            count += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                               std::abs(qBlue(p) - qBlue(q))})
+                    > 80;
+        }
+    }
+    return count;
+}
+
+QAction *menuEntry(EditorView &view, const QString &text)
+{
+    for (QAction *action : view.findChild<QMenu *>("contextMenu_")->actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class tst_EditorView : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<KestrelPreferences> preferences_;
+    std::unique_ptr<GestureView> view_;
+    std::unique_ptr<Editor> document_;
+
+    std::unique_ptr<Editor> capture() { return editorWith(gradientCapture(QSize(1200, 800))); }
+
+private slots:
+    void initTestCase() { qRegisterMetaType<Editor::ShapeType>(); }
+
+    void init()
+    {
+        TestEnvironment::resetRegistry();
+        preferences_.reset(new KestrelPreferences);
+        QVERIFY(preferences_->initialize());
+        view_.reset(new GestureView);
+        view_->setPreferences(preferences_.get());
+        view_->resize(400, 300);
+        view_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view_.get()));
+        document_ = capture();
+    }
+
+    void cleanup()
+    {
+        view_.reset();
+        document_.reset();
+    }
+
+    void zoomSteps_data()
+    {
+        QTest::addColumn<double>("start");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<double>("expected");
+        row("3.9 in", 3.9, 1, 4.0);
+        row("4.0 in", 4.0, 1, 4.0);
+        row("0.1 out", 0.1, -1, 0.1);
+        row("1.0 out", 1.0, -1, 0.9);
+        row("30 out from 4.0", 4.0, -30, 1.0);
+        row("30 in from 1.0", 1.0, 30, 4.0);
+    }
+
+    void zoomSteps()
+    {
+        QFETCH(double, start);
+        QFETCH(int, steps);
+        QFETCH(double, expected);
+        document_->setZoom(start);
+        view_->setEditor(document_.get());
+        for (int i = 0; i < std::abs(steps); ++i)
+            steps > 0 ? view_->onZoomIn() : view_->onZoomOut();
+        QCOMPARE(exact(view_->zoom()), exact(expected));
+        QCOMPARE(exact(document_->zoom()), exact(expected));
+        QCOMPARE(exact(view_->transform().m11()), exact(expected));
+        QCOMPARE(view_->findChild<ImageToolWidget *>()->zoomText(),
+                 QString("%1 %").arg(qRound(expected * 100)));
+    }
+
+    // The point under the pointer (wheel) or at the centre (buttons) stays where it was,
+    // step after step.
+    void zoomKeepsAnchor_data()
+    {
+        QTest::addColumn<bool>("withWheel");
+        row("wheel", true);
+        row("buttons", false);
+    }
+
+    void zoomKeepsAnchor()
+    {
+        QFETCH(bool, withWheel);
+        view_->setEditor(document_.get());
+        view_->horizontalScrollBar()->setValue(400);
+        view_->verticalScrollBar()->setValue(250);
+        const QPoint pointer(100, 80);
+        const QPointF anchor =
+                withWheel ? QPointF(pointer) : QRectF(view_->viewport()->rect()).center();
+        const QPointF scenePoint = sceneAt(*view_, anchor);
+        for (int step = 0; step < 12; ++step) {
+            const int delta = step < 4 ? -120 : 120;
+            if (withWheel)
+                wheel(*view_, pointer, delta, Qt::ControlModifier);
+            else
+                delta < 0 ? view_->onZoomOut() : view_->onZoomIn();
+            QVERIFY2(drift(*view_, scenePoint, anchor) <= 1.0, qPrintable(exact(view_->zoom())));
+        }
+        QCOMPARE(exact(view_->zoom()), exact(1.4));
+    }
+
+    void switchingKeepsZoomAndCentre()
+    {
+        std::unique_ptr<Editor> other = capture();
+        const QPointF centre = QRectF(view_->viewport()->rect()).center();
+        view_->setEditor(document_.get());
+        view_->onZoomIn();
+        view_->horizontalScrollBar()->setValue(333);
+        view_->verticalScrollBar()->setValue(171);
+        const QPointF first = sceneAt(*view_, centre);
+        view_->setEditor(other.get());
+        view_->onZoomOut();
+        view_->onZoomOut();
+        view_->horizontalScrollBar()->setValue(97);
+        const QPointF second = sceneAt(*view_, centre);
+        for (int round = 0; round < 20; ++round) {
+            view_->setEditor(document_.get());
+            QCOMPARE(exact(view_->zoom()), exact(1.1));
+            QVERIFY2(drift(*view_, first, centre) <= 1.0, QByteArray::number(round));
+            view_->setEditor(other.get());
+            QCOMPARE(exact(view_->zoom()), exact(0.8));
+            QVERIFY2(drift(*view_, second, centre) <= 1.0, QByteArray::number(round));
+        }
+    }
+
+    // A document left, or destroyed while shown, no longer reaches the view.
+    void leavesNothingOfOldDocument_data()
+    {
+        QTest::addColumn<bool>("destroy");
+        row("switched away", false);
+        row("destroyed", true);
+    }
+
+    void leavesNothingOfOldDocument()
+    {
+        QFETCH(bool, destroy);
+        std::unique_ptr<Editor> other = capture();
+        view_->setEditor(document_.get());
+        QSignalSpy shapes(view_.get(), &EditorView::changeShape);
+        QSignalSpy undos(view_.get(), &EditorView::canUndo);
+        if (destroy) {
+            document_.reset();
+            QCOMPARE(view_->editor(), nullptr);
+            QVERIFY(view_->scene());
+            QVERIFY(view_->findChild<ImageToolWidget *>()->isHidden());
+            view_->onZoomIn();
+            wheel(*view_, QPoint(10, 10), 120, Qt::ControlModifier);
+            QVERIFY(!view_->grab().isNull());
+            QCOMPARE(exact(view_->zoom()), exact(1.0));
+            return;
+        }
+        view_->setEditor(other.get());
+        QCoreApplication::processEvents();
+        const Qt::CursorShape cursor = view_->viewport()->cursor().shape();
+        shapes.clear();
+        undos.clear();
+        document_->setShapeType(Editor::Eraser);
+        document_->setShapeType(Editor::Rect);
+        drag(*document_, QPoint(10, 10), QPoint(90, 90));
+        QCoreApplication::processEvents();
+        QCOMPARE(shapes.count(), 0);
+        QCOMPARE(undos.count(), 0);
+        QCOMPARE(view_->viewport()->cursor().shape(), cursor);
+    }
+
+    void pinchStoresZoomCropFitDoesNot()
+    {
+        document_->setZoom(2.5);
+        view_->setEditor(document_.get());
+        QPinchGesture pinch;
+        view_->pinchGesture(Qt::GestureStarted, &pinch);
+        QCOMPARE(pinch.totalScaleFactor(), 2.5);
+        QVERIFY(document_->gestureActive());
+        pinch.setTotalScaleFactor(1.64);
+        view_->pinchGesture(Qt::GestureUpdated, &pinch);
+        QCOMPARE(exact(document_->zoom()), exact(1.6));
+        pinch.setTotalScaleFactor(9.0);
+        view_->pinchGesture(Qt::GestureUpdated, &pinch);
+        QCOMPARE(exact(document_->zoom()), exact(4.0));
+        view_->pinchGesture(Qt::GestureFinished, &pinch);
+        QVERIFY(!document_->gestureActive());
+
+        // A crop frame shows the whole 1200 x 800 image in the 400 x 300 view.
+        emit document_->createCropItem(nullptr);
+        QCOMPARE(exact(view_->zoom()), exact(0.3));
+        QCOMPARE(exact(document_->zoom()), exact(4.0));
+    }
+
+    void cursorPerTool_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<QString>("picture");
+        row("eraser", int(Editor::Eraser), int(Qt::BitmapCursor), QString("point_eraser"));
+        row("pen", int(Editor::Pen), int(Qt::BitmapCursor), QString("point_pen"));
+        row("line", int(Editor::Line), int(Qt::BitmapCursor), QString("point_pen"));
+        row("arrow", int(Editor::Arrow), int(Qt::BitmapCursor), QString("point_pen"));
+        row("highlighter", int(Editor::Highlighter), int(Qt::BitmapCursor),
+            QString("point_highlighter"));
+        row("rect", int(Editor::Rect), int(Qt::CrossCursor), QString());
+        row("balloon", int(Editor::SpeechBalloon), int(Qt::CrossCursor), QString());
+        row("mosaic", int(Editor::Mosaic), int(Qt::CrossCursor), QString());
+        row("text", int(Editor::Text), int(Qt::IBeamCursor), QString());
+        row("text done", int(Editor::TextDone), int(Qt::IBeamCursor), QString());
+        row("text editing", int(Editor::TextEditing), int(Qt::ArrowCursor), QString());
+        row("crop", int(Editor::Crop), int(Qt::ArrowCursor), QString());
+    }
+
+    void cursorPerTool()
+    {
+        QFETCH(int, tool);
+        QFETCH(int, shape);
+        QFETCH(QString, picture);
+        view_->setEditor(document_.get());
+        QSignalSpy announced(view_.get(), &EditorView::changeShape);
+        document_->setShapeType(Editor::ShapeType(tool));
+        QCOMPARE(announced.count(), 1);
+        const QCursor cursor = view_->viewport()->cursor();
+        QCOMPARE(int(cursor.shape()), shape);
+        if (!picture.isEmpty()) {
+            const QPixmap expected(":/res/EditorView/" + picture + ".svg");
+            QCOMPARE(cursor.pixmap().toImage(), expected.toImage());
+            QCOMPARE(cursor.hotSpot(), QPoint(expected.width() / 2, expected.height() / 2));
+        }
+    }
+
+    void contextMenuChecks_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QString>("checked");
+        row("circle", true, int(Editor::Circle), QString("Figure (&S)"));
+        row("pen", true, int(Editor::Pen), QString("Pen (&D)"));
+        row("mosaic", true, int(Editor::Mosaic), QString("Mosaic (&M)"));
+        row("text", true, int(Editor::Text), QString("Text (&T)"));
+        row("text done", true, int(Editor::TextDone), QString());
+        row("eraser", true, int(Editor::Eraser), QString("Eraser (&E)"));
+        row("no document", false, int(Editor::Rect), QString());
+    }
+
+    void contextMenuChecks()
+    {
+        QFETCH(bool, shown);
+        QFETCH(int, tool);
+        QFETCH(QString, checked);
+        if (shown)
+            view_->setEditor(document_.get());
+        document_->setShapeType(Editor::ShapeType(tool));
+        QStringList seen;
+        bool enabled = false;
+        QTimer::singleShot(0, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            enabled = menu->isEnabled();
+            for (QAction *action : menu->actions()) {
+                if (action->isChecked())
+                    seen << action->text();
+            }
+            menu->close();
+        });
+        const QPoint at(30, 30);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, view_->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(view_->viewport(), &event);
+        QCOMPARE(enabled, shown);
+        QCOMPARE(seen.join(','), checked);
+    }
+
+    // Tool entries select their tool with its stored settings; the others ask the window.
+    void contextMenuEntries_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("storedFigure");
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QString>("signal");
+        const int none = -1;
+        row("figure", QString("Figure (&S)"), int(Editor::Circle), int(Editor::Circle), QString());
+        row("figure, text stored", QString("Figure (&S)"), int(Editor::Text), int(Editor::Rect),
+            QString());
+        row("pen", QString("Pen (&D)"), none, int(Editor::Pen), QString());
+        row("highlighter", QString("Highlighter (&L)"), none, int(Editor::Highlighter), QString());
+        row("mosaic", QString("Mosaic (&M)"), none, int(Editor::Mosaic), QString());
+        row("text", QString("Text (&T)"), none, none, QString("contextMenuText"));
+        row("crop", QString("Crop (&C)"), none, none, QString("contextMenuCrop"));
+        row("eraser", QString("Eraser (&E)"), none, none, QString("contextMenuEraser"));
+        row("reset", QString("Reset (&R)"), none, none, QString("contextMenuReset"));
+        row("print", QString("Print (&P)"), none, none, QString("contextMenuPrint"));
+    }
+
+    void contextMenuEntries()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, storedFigure);
+        QFETCH(int, tool);
+        QFETCH(QString, signal);
+        preferences_->setInt(KestrelPreferences::FigureType, storedFigure);
+        preferences_->setInt(KestrelPreferences::LastDrawingItem, Editor::Eraser);
+        view_->setEditor(document_.get());
+        QStringList emitted;
+        const std::pair<void (EditorView::*)(), const char *> signalNames[] = {
+                {&EditorView::contextMenuText, "contextMenuText"},
+                {&EditorView::contextMenuCrop, "contextMenuCrop"},
+                {&EditorView::contextMenuEraser, "contextMenuEraser"},
+                {&EditorView::contextMenuReset, "contextMenuReset"},
+                {&EditorView::contextMenuPrint, "contextMenuPrint"}};
+        for (const auto &[member, name] : signalNames)
+            connect(view_.get(), member, this, [&emitted, name = name] { emitted << name; });
+        QAction *action = menuEntry(*view_, entry);
+        QVERIFY(action);
+        action->trigger();
+        QCOMPARE(emitted.join(','), signal);
+        const int expectedTool = tool < 0 ? int(Editor::Eraser) : tool;
+        QCOMPARE(int(document_->shapeType()), expectedTool);
+        QCOMPARE(preferences_->getInt(KestrelPreferences::LastDrawingItem, -1), expectedTool);
+    }
+
+    void wheelRouting_data()
+    {
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<bool>("horizontal");
+        QTest::addColumn<bool>("vertical");
+        row("ctrl zooms", int(Qt::ControlModifier), 0.9, false, false);
+        row("shift scrolls sideways", int(Qt::ShiftModifier), 1.0, true, false);
+        row("alt scrolls down", int(Qt::AltModifier), 1.0, false, true);
+        row("plain scrolls down", int(Qt::NoModifier), 1.0, false, true);
+    }
+
+    void wheelRouting()
+    {
+        QFETCH(int, modifiers);
+        QFETCH(double, zoom);
+        QFETCH(bool, horizontal);
+        QFETCH(bool, vertical);
+        view_->setEditor(document_.get());
+        QCOMPARE(view_->horizontalScrollBar()->value(), 0);
+        QCOMPARE(view_->verticalScrollBar()->value(), 0);
+        wheel(*view_, QPoint(5, 5), -120, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(exact(view_->zoom()), exact(zoom));
+        QCOMPARE(view_->horizontalScrollBar()->value() > 0, horizontal);
+        QCOMPARE(view_->verticalScrollBar()->value() > 0, vertical);
+    }
+
+    void overlaysKeepTheirCorners()
+    {
+        view_->setEditor(document_.get());
+        view_->onClickHistoryHide();
+        auto *tool = view_->findChild<ImageToolWidget *>();
+        auto *button = view_->findChild<ItemButton *>("historyShow_");
+        QCOMPARE(tool->zoomText(), QString("100 %"));
+        QCOMPARE(tool->imageSizeText(), QString("Image size : 1200 x 800"));
+        for (const QSize size : {QSize(400, 300), QSize(640, 480), QSize(500, 360)}) {
+            // The last size comes with no document shown; the button still keeps its corner.
+            if (size.width() == 500)
+                view_->setEditor(nullptr);
+            view_->resize(size);
+            const QRect view = view_->rect();
+            const int scrollBar = view_->verticalScrollBar()->isVisible()
+                    ? view_->verticalScrollBar()->width()
+                    : 0;
+            if (view_->editor())
+                QCOMPARE(tool->pos(), QPoint(10, view.bottom() - tool->height() - 20));
+            QCOMPARE(button->pos(), QPoint(view.right() - scrollBar - button->width() - 10, 10));
+            QVERIFY(button->isVisible());
+        }
+        QSignalSpy shown(view_.get(), &EditorView::clickHistoryShow);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(shown.count(), 1);
+        QVERIFY(button->isHidden());
+    }
+
+    // The text and crop popups sit on the window beside the view and go with the view.
+    void popupsBesideTheView()
+    {
+        QWidget window;
+        QPointer<EditorView> view = new EditorView(&window);
+        QPointer<TextPopup> text = window.findChild<TextPopup *>();
+        QPointer<CropPopup> crop = window.findChild<CropPopup *>();
+        QVERIFY(text && crop && text->isHidden() && crop->isHidden());
+        QSignalSpy cropped(view.data(), &EditorView::cropped);
+        crop->findChild<QPushButton *>("cancelBtn_")->click();
+        crop->findChild<QPushButton *>("cropBtn_")->click();
+        QCOMPARE(cropped.count(), 2);
+        QCOMPARE(cropped.at(0).at(0).toBool(), false);
+        QCOMPARE(cropped.at(1).at(0).toBool(), true);
+        window.resize(300, 200);
+        view->resize(300, 200);
+        window.show();
+        view->setEditor(document_.get());
+        text->show();
+        view->verticalScrollBar()->setValue(40);
+        QVERIFY(text->isHidden());
+        delete view;
+        QVERIFY(!text && !crop);
+    }
+
+    void flattenedImageWindow()
+    {
+        view_->setEditor(document_.get());
+        drag(*document_, QPoint(20, 20), QPoint(60, 60));
+        QVERIFY(QMetaObject::invokeMethod(document_.get(), "onCrop",
+                                          Q_ARG(QRect, QRect(10, 10, 300, 200))));
+        const QKeySequence keys(Qt::CTRL | Qt::ALT | Qt::SHIFT | Qt::Key_F);
+        const QList<QAction *> actions = view_->actions();
+        auto found = std::find_if(actions.cbegin(), actions.cend(),
+                                  [&](QAction *action) { return action->shortcut() == keys; });
+        QVERIFY(found != actions.cend());
+        const QWidgetList before = QApplication::topLevelWidgets();
+        (*found)->trigger();
+        QPointer<QWidget> window;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (!before.contains(widget))
+                window = widget;
+        }
+        QVERIFY(window);
+        QVERIFY(window->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(window->size(), QSize(300, 200));
+        QCOMPARE(window->findChild<QLabel *>()->pixmap(Qt::ReturnByValue).toImage(),
+                 document_->render(false).toImage());
+        document_.reset();
+        QTRY_VERIFY(window.isNull());
+    }
+
+    // What the view shows is the document as it is now: while an item is dragged, after it
+    // is committed and after it is undone, a view opened afresh shows the same.
+    void pictureFollowsDocument()
+    {
+        // Scrolled, so the view's transform is not the identity.
+        document_->setViewCenter(QPoint(500, 400));
+        view_->setEditor(document_.get());
+        auto fresh = [this] {
+            EditorView other;
+            other.resize(view_->size());
+            other.show();
+            other.setEditor(document_.get());
+            QCoreApplication::processEvents();
+            return other.viewport()->grab().toImage();
+        };
+        auto shown = [this] {
+            QCoreApplication::processEvents();
+            return view_->viewport()->grab().toImage();
+        };
+        const QImage empty = shown();
+        drag(*document_, QPoint(600, 450), QPoint(680, 520));
+        mouse(*view_, QEvent::MouseButtonPress, QPoint(40, 40));
+        mouse(*view_, QEvent::MouseMove, QPoint(120, 100));
+        QCOMPARE(clearlyDifferent(shown(), fresh()), 0);
+        // The earlier item goes while the new one is being drawn.
+        document_->undo();
+        QCOMPARE(clearlyDifferent(shown(), fresh()), 0);
+        mouse(*view_, QEvent::MouseMove, QPoint(200, 150));
+        QCOMPARE(clearlyDifferent(shown(), fresh()), 0);
+        QVERIFY(clearlyDifferent(shown(), empty) > 100);
+        mouse(*view_, QEvent::MouseButtonRelease, QPoint(200, 150));
+        QCOMPARE(shown(), fresh());
+        document_->undo();
+        QCOMPARE(shown(), fresh());
+        QCOMPARE(clearlyDifferent(shown(), empty), 0);
+    }
+};
+
+QTEST_MAIN(tst_EditorView)
+#include "tst_EditorView.moc"

@@ -1,0 +1,6 @@
+#include "widgets/ItemButton.h"
+
+ItemButton::ItemButton(QWidget *parent) : QPushButton(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
