@@ -14,6 +14,7 @@ int main(int argc, char **argv)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/Kestrel.ico")));
     application.SetGlobalStyleSheet(QGuiApplication::primaryScreen()->logicalDotsPerInchX());
     KestrelEditor window;
+    window.setCrashReporter(&application.CrashReporter());
     QObject::connect(&application, &Application::commandReceived, &window,
                      &KestrelEditor::commandArrived);
     emit window.commandArrived(Application::JoinArguments(QCoreApplication::arguments()));

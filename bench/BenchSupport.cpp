@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGraphicsSceneMouseEvent>
+#include <QLinearGradient>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,8 +19,6 @@ namespace bench {
 
 const QSize kCaptureSize(3840, 2160);
 const QRect kViewport(1000, 600, 1600, 900);
-
-
 
 void report(const char *name, double value, const char *unit)
 {
@@ -132,6 +132,30 @@ int runAll(const QStringList &only)
             suite.second();
     }
     return 0;
+}
+
+QImage desktopLike(int seed, const QSize &size)
+{
+    // Laid out for 1920 x 1080 and scaled to the size asked for.
+    const QSize layout(1920, 1080);
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.scale(double(size.width()) / layout.width(), double(size.height()) / layout.height());
+    QLinearGradient gradient(0, 0, layout.width(), layout.height());
+    gradient.setColorAt(0, QColor::fromHsv((seed * 37) % 360, 120, 200));
+    gradient.setColorAt(1, QColor::fromHsv((seed * 37 + 120) % 360, 160, 90));
+    painter.fillRect(QRect(QPoint(0, 0), layout), gradient);
+    for (int w = 0; w < 4; ++w) {
+        const QRect window(80 + w * 420 + seed % 40, 90 + w * 120, 760, 560);
+        painter.fillRect(window, Qt::white);
+        painter.fillRect(window.adjusted(0, 0, 0, -530), QColor(40, 60, 90));
+        for (int line = 0; line < 24; ++line) {
+            const int width = 120 + ((seed * 13 + line * 71 + w * 5) % 560);
+            painter.fillRect(window.left() + 20, window.top() + 50 + line * 20, width, 8,
+                             QColor(60, 60, 60));
+        }
+    }
+    return image;
 }
 
 } // namespace bench

@@ -30,6 +30,9 @@ double residentMegabytes();
 QImage noisyCapture();
 // That capture saved as PNG in a folder that lives as long as the program.
 QString noisyCapturePath();
+// Something like a desktop: a gradient, windows, lines of "text"; each seed differs, so
+// no two captures share pixels.
+QImage desktopLike(int seed, const QSize &size);
 
 void sendMouse(Editor &editor, QEvent::Type type, const QPoint &point, Qt::MouseButtons buttons);
 void drag(Editor &editor, const QPoint &from, const QPoint &to, int moves);

@@ -22,35 +22,12 @@ namespace {
 constexpr int kCaptures = HistoryWidget::kMaximumCount;
 const QSize kFullHd(1920, 1080);
 
-// Something like a desktop: a gradient, windows, lines of "text"; each seed differs, so
-// no two captures share pixels.
-QImage desktopLike(int seed)
-{
-    QImage image(kFullHd, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient gradient(0, 0, kFullHd.width(), kFullHd.height());
-    gradient.setColorAt(0, QColor::fromHsv((seed * 37) % 360, 120, 200));
-    gradient.setColorAt(1, QColor::fromHsv((seed * 37 + 120) % 360, 160, 90));
-    painter.fillRect(image.rect(), gradient);
-    for (int w = 0; w < 4; ++w) {
-        const QRect window(80 + w * 420 + seed % 40, 90 + w * 120, 760, 560);
-        painter.fillRect(window, Qt::white);
-        painter.fillRect(window.adjusted(0, 0, 0, -530), QColor(40, 60, 90));
-        for (int line = 0; line < 24; ++line) {
-            const int width = 120 + ((seed * 13 + line * 71 + w * 5) % 560);
-            painter.fillRect(window.left() + 20, window.top() + 50 + line * 20, width, 8,
-                             QColor(60, 60, 60));
-        }
-    }
-    return image;
-}
-
 QStringList writeCaptures(const QTemporaryDir &dir)
 {
     QStringList paths;
     for (int i = 0; i < kCaptures; ++i) {
         paths << dir.filePath(QStringLiteral("capture-%1.png").arg(i));
-        desktopLike(i).save(paths.last(), "PNG");
+        desktopLike(i, kFullHd).save(paths.last(), "PNG");
     }
     return paths;
 }

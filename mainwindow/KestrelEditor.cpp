@@ -1,55 +1,1048 @@
 #include "mainwindow/KestrelEditor.h"
 
-#include "platform/Trace.h"
-#include "editor/Editor.h"
+#include "ui_KestrelEditor.h"
+
+#include "editor/DrawingInterface.h"
+#include "history/History.h"
+#include "history/HistoryWidget.h"
+#include "mainwindow/CaptureFolder.h"
+#include "mainwindow/EditorCommand.h"
+#include "mainwindow/ImagePrinter.h"
+#include "platform/CaptureProgramLink.h"
 #include "platform/CommandLineSplitter.h"
+#include "platform/Trace.h"
 #include "platform/WindowUtilities.h"
+#include "popups/ColorPalettes.h"
+#include "popups/ColorSelectPopup.h"
+#include "popups/FigurePopup.h"
+#include "popups/LinePopup.h"
+#include "popups/MosaicPopup.h"
+#include "services/BannerWidget.h"
+#include "services/StatisticsClient.h"
+#include "services/ZCRS.h"
+#include "view/EditorView.h"
+#include "widgets/Menu.h"
+#include "widgets/MessageBox.h"
+#include "widgets/ToolButton.h"
+#include "widgets/ToolDropdownButton.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QGraphicsItem>
 #include <QLabel>
-#include <QPixmap>
+#include <QListWidgetItem>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
-#include <QScrollArea>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
 
-KestrelEditor::KestrelEditor(QWidget *parent) : QMainWindow(parent), image_(new QLabel)
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+using Slot = void (KestrelEditor::*)();
+
+// Room the window leaves round the capture, and how far it sits above and left of the
+// point the capture was taken at.
+constexpr int kCaptureMargin = 200;
+constexpr int kCaptureOffset = 100;
+
+enum class Kind { Button, Dropdown, Separator };
+
+struct ToolBarEntry
 {
-    setObjectName(QStringLiteral("KestrelEditorClass"));
-    setWindowTitle(QStringLiteral("Kestrel"));
-    auto *scrollArea = new QScrollArea;
-    scrollArea->setObjectName(QStringLiteral("graphicsView_"));
-    scrollArea->setAlignment(Qt::AlignCenter);
-    scrollArea->setWidget(image_);
-    setCentralWidget(scrollArea);
-    connect(this, &KestrelEditor::commandArrived, this, &KestrelEditor::treatCommand);
+    KestrelEditor::ToolBarButton button;
+    Kind kind;
+    const char *name; // object name, and the caption once translated
+    const char *toolTip;
+    bool inGroup;
+    int shortcut;
+    Slot slot; // plain buttons; a drop-down button opens its menu
+};
+
+constexpr KestrelEditor::ToolBarButton kNoButton = KestrelEditor::ToolBarButtonCount;
+
+// clang-format off
+const ToolBarEntry kToolBar[] = {
+    {KestrelEditor::CaptureButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "capture"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Run new capture (Ctrl + N)"), false, 0, &KestrelEditor::onClickCapture},
+    {kNoButton, Kind::Separator, nullptr, nullptr, false, 0, nullptr},
+    {KestrelEditor::SaveButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "save"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Save current image (Ctrl + S)"), false, 0, &KestrelEditor::onClickSave},
+    {KestrelEditor::CopyButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "copy"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Copy current image (Ctrl + C)"), false, Qt::CTRL | Qt::Key_C, &KestrelEditor::onClickCopy},
+    {KestrelEditor::UndoButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "undo"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Undo last work (Ctrl + Z)"), false, Qt::CTRL | Qt::Key_Z, &KestrelEditor::onClickUndo},
+    {KestrelEditor::RedoButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "redo"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Redo last work (Ctrl + Y)"), false, Qt::CTRL | Qt::Key_Y, &KestrelEditor::onClickRedo},
+    {KestrelEditor::ResetButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "reset"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Reset all works"), false, 0, &KestrelEditor::onClickReset},
+    {kNoButton, Kind::Separator, nullptr, nullptr, false, 0, nullptr},
+    {KestrelEditor::FigureButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "figure"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Draw figure on current image"), true, 0, nullptr},
+    {KestrelEditor::PenButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "pen"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Draw pen on current image"), true, 0, nullptr},
+    {KestrelEditor::HighlighterButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "highlighter"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Draw highlighter on current image"), true, 0, nullptr},
+    {KestrelEditor::LineButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "line"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Set line width for figure, pen, highlighter"), false, 0, nullptr},
+    {kNoButton, Kind::Separator, nullptr, nullptr, false, 0, nullptr},
+    {KestrelEditor::TextButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "text"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Add text on current image"), true, 0, &KestrelEditor::onClickText},
+    {KestrelEditor::CropButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "crop"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Crop current image"), true, 0, &KestrelEditor::onClickCrop},
+    {KestrelEditor::MosaicButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "mosaic"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Add mosaic region of current image"), true, 0, nullptr},
+    {KestrelEditor::EraserButton, Kind::Button, QT_TRANSLATE_NOOP("KestrelEditor", "eraser"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Erase drawn object"), true, 0, &KestrelEditor::onClickEraser},
+    {kNoButton, Kind::Separator, nullptr, nullptr, false, 0, nullptr},
+    {KestrelEditor::MenuButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "menu"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Click to show features, save, print, preferences, etc."), false, 0, nullptr},
+    {KestrelEditor::HelpButton, Kind::Dropdown, QT_TRANSLATE_NOOP("KestrelEditor", "help"),
+     QT_TRANSLATE_NOOP("KestrelEditor", "Click to show help, about, etc."), false, 0, nullptr},
+};
+
+struct MenuEntry
+{
+    const char *text; // null for a separator
+    int shortcut;
+    Slot slot;
+};
+
+const MenuEntry kMainMenu[] = {
+    {QT_TRANSLATE_NOOP("KestrelEditor", "New capture(&N)"),   Qt::CTRL | Qt::Key_N, &KestrelEditor::onClickCapture},
+    {QT_TRANSLATE_NOOP("KestrelEditor", "Save as(&S)"),       Qt::CTRL | Qt::Key_S, &KestrelEditor::onClickSave},
+    {nullptr, 0, nullptr},
+    {QT_TRANSLATE_NOOP("KestrelEditor", "Print(&P)"),         Qt::CTRL | Qt::Key_P, &KestrelEditor::onClickPrint},
+    {QT_TRANSLATE_NOOP("KestrelEditor", "Online update(&U)"), 0,                    &KestrelEditor::onClickUpdate},
+    {nullptr, 0, nullptr},
+    {QT_TRANSLATE_NOOP("KestrelEditor", "Preferences(&C)"),   Qt::Key_F4,           qOverload<>(&KestrelEditor::onClickPreference)},
+    {QT_TRANSLATE_NOOP("KestrelEditor", "Close(&X)"),         0,                    &KestrelEditor::onClickClose},
+};
+
+// "About(&A)" has no slot here: it opens the dialog modeless through triggered(bool).
+const MenuEntry kHelpMenu[] = {
+    {QT_TRANSLATE_NOOP("KestrelEditor", "Help(&H)"),              Qt::Key_F1, &KestrelEditor::onClickHelp},
+    {QT_TRANSLATE_NOOP("KestrelEditor", "Read me(&R)"),           0,          &KestrelEditor::onClickReadme},
+    {nullptr, 0, nullptr},
+    {QT_TRANSLATE_NOOP("KestrelEditor", "FAQ(&F)"),               0,          &KestrelEditor::onClickFAQ},
+    {QT_TRANSLATE_NOOP("KestrelEditor", "Customer services(&S)"), 0,          &KestrelEditor::onClickCustomerServices},
+    {nullptr, 0, nullptr},
+    {QT_TRANSLATE_NOOP("KestrelEditor", "Quiver Page(&O)"),       0,          &KestrelEditor::onClickQuiverPage},
+    {QT_TRANSLATE_NOOP("KestrelEditor", "Norvane Page(&E)"),      0,          &KestrelEditor::onClickNorvanePage},
+    {nullptr, 0, nullptr},
+    {QT_TRANSLATE_NOOP("KestrelEditor", "About(&A)"),             0,          nullptr},
+};
+
+// The maker's pages; each language may point to its own.
+const char *const kHelpPage = QT_TRANSLATE_NOOP("KestrelEditor", "https://norvane.example/kestrel/help");
+const char *const kFaqPage = QT_TRANSLATE_NOOP("KestrelEditor", "https://norvane.example/kestrel/faq");
+const char *const kCustomerServicesPage = QT_TRANSLATE_NOOP("KestrelEditor", "https://norvane.example/support");
+const char *const kQuiverPage = QT_TRANSLATE_NOOP("KestrelEditor", "https://norvane.example/quiver");
+const char *const kNorvanePage = QT_TRANSLATE_NOOP("KestrelEditor", "https://norvane.example/");
+
+// Statistics codes of the line widths on offer.
+const std::pair<int, const char *> kLineWidthCodes[] = {
+    {1, "cap_30_14"}, {3, "cap_30_15"}, {5, "cap_30_16"}, {8, "cap_30_17"}, {12, "cap_30_18"}};
+const std::pair<int, const char *> kMosaicStrengthCodes[] = {
+    {MosaicPopup::Weak, "cap_30_06"}, {MosaicPopup::Medium, "cap_30_07"}, {MosaicPopup::Strong, "cap_30_08"}};
+// clang-format on
+
+const char *codeFor(int value, const std::pair<int, const char *> *begin,
+                    const std::pair<int, const char *> *end)
+{
+    const auto found =
+            std::find_if(begin, end, [value](const auto &entry) { return entry.first == value; });
+    return found == end ? nullptr : found->second;
 }
 
-KestrelEditor::~KestrelEditor() = default;
+void post(uint message, qint32 wParam = 0, qint32 lParam = 0)
+{
+    PostMessageToKestrel(message, wParam, lParam);
+}
+
+void sendCrashStatistics()
+{
+    StatisticsClient::ExecuteAction("cap_30_26");
+}
+
+bool isMinimisedOrEnlarged(const QWidget &window)
+{
+    return window.isMinimized() || window.isMaximized() || window.isFullScreen();
+}
+
+} // namespace
+
+KestrelEditor::KestrelEditor(QWidget *parent)
+    : QMainWindow(parent), ui_(new Ui::KestrelEditorClass), toolButtonGroup_(new QButtonGroup(this))
+{
+    ui_->setupUi(this);
+    toolButtonGroup_->setExclusive(true);
+
+    if (!StatisticsClient::IsInitialized())
+        StatisticsClient::Initialize(QString::fromLatin1(StatisticsClient::kLibraryName),
+                                     QStringLiteral("Kestrel"));
+    ZCRS::SetCrashHook(&sendCrashStatistics);
+
+    connect(this, &KestrelEditor::commandArrived, this, &KestrelEditor::treatCommand);
+    preferences_.initialize();
+
+    buildToolBar();
+    buildMenus();
+    onChangeShape(Editor::ShapeType(
+            preferences_.getInt(KestrelPreferences::LastDrawingItem, Editor::Rect)));
+
+    connectView();
+    connectHistory();
+    emit ui_->historyWidget_->itemSelectionChanged(nullptr);
+    addWindowShortcuts();
+}
+
+KestrelEditor::~KestrelEditor()
+{
+    ZCRS::SetCrashHook(nullptr);
+}
+
+void KestrelEditor::setCrashReporter(ZCRS *reporter)
+{
+    crashReporter_ = reporter;
+    if (crashReporter_)
+        crashReporter_->ThreadInitialize();
+}
+
+void KestrelEditor::buildToolBar()
+{
+    QToolBar *toolbar = ui_->toolbar_;
+    for (const ToolBarEntry &entry : kToolBar) {
+        if (entry.kind == Kind::Separator) {
+            toolbar->addSeparator();
+            continue;
+        }
+        const QString name = QString::fromLatin1(entry.name);
+        ToolButton *button = entry.kind == Kind::Dropdown
+                ? new ToolDropdownButton(tr(entry.name), name, toolbar)
+                : new ToolButton(tr(entry.name), name, toolbar);
+        button->setToolTip(tr(entry.toolTip));
+        if (entry.shortcut)
+            button->setShortcut(QKeySequence(entry.shortcut));
+        if (entry.slot)
+            connect(button, &QPushButton::clicked, this, entry.slot);
+        else if (entry.button != MenuButton && entry.button != HelpButton)
+            connect(button, &ToolButton::beforePress, this,
+                    [this, which = entry.button] { onToolMenuPress(which); });
+        if (entry.inGroup) {
+            button->setCheckable(true);
+            toolButtonGroup_->addButton(button);
+        }
+        buttons_[entry.button] = button;
+        toolbar->addWidget(button);
+    }
+    // The tool bar never folds away part of itself behind a button of its own.
+    if (auto *extension =
+                toolbar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"))) {
+        extension->setFixedSize(0, 0);
+        extension->setContextMenuPolicy(Qt::PreventContextMenu);
+    }
+    toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+void KestrelEditor::buildMenus()
+{
+    const auto build = [this](Menu *menu, const char *objectName, const MenuEntry *begin,
+                              const MenuEntry *end) {
+        menu->setObjectName(QString::fromLatin1(objectName));
+        for (const MenuEntry *entry = begin; entry != end; ++entry) {
+            if (!entry->text) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction *action = menu->addAction(tr(entry->text));
+            if (entry->shortcut)
+                action->setShortcut(QKeySequence(entry->shortcut));
+            if (entry->slot)
+                connect(action, &QAction::triggered, this, entry->slot);
+            else
+                connect(action, &QAction::triggered, this,
+                        qOverload<bool>(&KestrelEditor::onClickAbout));
+            if (entry->slot == &KestrelEditor::onClickSave)
+                saveAsAction_ = action;
+            else if (entry->slot == &KestrelEditor::onClickPrint)
+                printAction_ = action;
+        }
+        // A menu's shortcuts work only where the window itself holds its actions.
+        addActions(menu->actions());
+    };
+    menu_ = new Menu(this);
+    build(menu_, "menu_", std::begin(kMainMenu), std::end(kMainMenu));
+    buttons_[MenuButton]->setMenu(menu_);
+    help_ = new Menu(this);
+    build(help_, "help_", std::begin(kHelpMenu), std::end(kHelpMenu));
+    buttons_[HelpButton]->setMenu(help_);
+}
+
+// The popups are made once the window has painted its first capture, or when a drop-down
+// button is pressed before that: the mixer of every palette costs more than the rest of the
+// window.
+void KestrelEditor::buildPopups()
+{
+    if (figurePopup_)
+        return;
+    figurePopup_ = new FigurePopup;
+    figurePopup_->setPreferences(&preferences_);
+
+    const auto palette = [this](const QList<QColor> &colors, const QString &customPath,
+                                KestrelPreferences::Slot colorSlot) {
+        auto *popup = new ColorSelectPopup;
+        popup->setBasicColors(colors);
+        popup->setCustomColorPath(customPath, &preferences_);
+        popup->setColor(preferences_.getColor(colorSlot, Qt::red));
+        return popup;
+    };
+    penPopup_ = palette(ColorPalettes::penAndText(), KestrelPreferences::kPenCustomColorPath,
+                        KestrelPreferences::PenColor);
+    highlighterPopup_ =
+            palette(ColorPalettes::highlighter(), KestrelPreferences::kHighlighterCustomColorPath,
+                    KestrelPreferences::HighlighterColor);
+    linePopup_ = new LinePopup;
+    linePopup_->setPreferences(&preferences_);
+    mosaicPopup_ = new MosaicPopup;
+    mosaicPopup_->setPreferences(&preferences_);
+
+    for (ToolBarButton which :
+         {FigureButton, PenButton, HighlighterButton, LineButton, MosaicButton}) {
+        Popup *popup = popupOf(which);
+        Menu *menu = popup->attachMenu(this);
+        ToolButton *button = buttons_[which];
+        button->setMenu(menu);
+        ui_->graphicsView_->setToolMenu(contextMenuEntryOf(which), menu);
+        // Any choice in the menu leaves the tool's button checked.
+        if (button->isCheckable())
+            connect(popup, &Popup::triggered, button, [button] { button->setChecked(true); });
+    }
+
+    connect(figurePopup_, &FigurePopup::figureSelected, this, &KestrelEditor::onFigureSelected);
+    connect(penPopup_, &ColorSelectPopup::colorSelected, this, &KestrelEditor::onPenSelected);
+    connect(highlighterPopup_, &ColorSelectPopup::colorSelected, this,
+            &KestrelEditor::onHighlighterSelected);
+    connect(linePopup_, &LinePopup::lineSelected, this, &KestrelEditor::onLineSelected);
+    connect(mosaicPopup_, &MosaicPopup::mosaicSelected, this,
+            [this](MosaicPopup::Strength strength) { onMosaicSelected(strength); });
+}
+
+Popup *KestrelEditor::popupOf(ToolBarButton which) const
+{
+    switch (which) {
+    case FigureButton:
+        return figurePopup_;
+    case PenButton:
+        return penPopup_;
+    case HighlighterButton:
+        return highlighterPopup_;
+    case LineButton:
+        return linePopup_;
+    case MosaicButton:
+        return mosaicPopup_;
+    default:
+        return nullptr;
+    }
+}
+
+EditorContextMenu::Entry KestrelEditor::contextMenuEntryOf(ToolBarButton which)
+{
+    switch (which) {
+    case PenButton:
+        return EditorContextMenu::Pen;
+    case HighlighterButton:
+        return EditorContextMenu::Highlighter;
+    case LineButton:
+        return EditorContextMenu::LineWidth;
+    case MosaicButton:
+        return EditorContextMenu::Mosaic;
+    default:
+        return EditorContextMenu::Figure;
+    }
+}
+
+// Pressing a tool's drop-down button picks the tool with its last settings, then its menu
+// opens.
+void KestrelEditor::onToolMenuPress(ToolBarButton which)
+{
+    buildPopups();
+    if (buttons_[which]->isCheckable())
+        emit popupOf(which)->triggered();
+}
+
+bool KestrelEditor::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && document() && !figurePopup_) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &KestrelEditor::buildPopups);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void KestrelEditor::connectView()
+{
+    EditorView *view = ui_->graphicsView_;
+    view->setPreferences(&preferences_);
+    connect(view, &EditorView::changeShape, this, &KestrelEditor::onChangeShape);
+    connect(view, &EditorView::contextMenuText, this, &KestrelEditor::onClickText);
+    connect(view, &EditorView::contextMenuCrop, this, &KestrelEditor::onClickCrop);
+    connect(view, &EditorView::contextMenuEraser, this, &KestrelEditor::onClickEraser);
+    connect(view, &EditorView::contextMenuReset, this, &KestrelEditor::onClickReset);
+    connect(view, &EditorView::contextMenuPrint, this, &KestrelEditor::onClickPrint);
+    connect(view, &EditorView::canUndo, this, &KestrelEditor::onCanUndo);
+    connect(view, &EditorView::canRedo, this, &KestrelEditor::onCanRedo);
+    connect(view, &EditorView::clickHistoryShow, this, &KestrelEditor::onClickHistoryShow);
+    connect(this, &KestrelEditor::clickHistoryHide, view, &EditorView::onClickHistoryHide);
+
+    // Shown in place of a capture whose file went missing or became unreadable.
+    unreadableNotice_ = new QLabel(tr("The capture file is missing or cannot be read."));
+    unreadableNotice_->setObjectName(QStringLiteral("unreadableNotice_"));
+    unreadableNotice_->setAlignment(Qt::AlignCenter);
+    unreadableNotice_->setWordWrap(true);
+    unreadableNotice_->hide();
+    auto *noticeLayout = new QVBoxLayout(view->viewport());
+    noticeLayout->addWidget(unreadableNotice_);
+    view->viewport()->installEventFilter(this);
+}
+
+void KestrelEditor::connectHistory()
+{
+    HistoryWidget *history = ui_->historyWidget_;
+    history->setPreferences(&preferences_);
+    connect(history, &HistoryWidget::historyHide, this, &KestrelEditor::onClickHistoryHide);
+    connect(history, &HistoryWidget::itemSelectionChanged, this,
+            &KestrelEditor::onHistorySelectionChanged);
+    connect(this, &KestrelEditor::emptyEditor, this, &KestrelEditor::onEmptyEditor);
+    connect(this, &KestrelEditor::saveCurrentImage, history, &HistoryWidget::onSaveCurrentImage);
+    connect(this, &KestrelEditor::emptyEditor, history, &HistoryWidget::onEmptyEditor);
+}
+
+void KestrelEditor::addWindowShortcuts()
+{
+    const std::pair<int, std::function<void()>> shortcuts[] = {
+            {Qt::Key_Escape,
+             [this] {
+                 onEscape();
+             }},
+            {Qt::Key_Return,
+             [this] {
+                 onReturn();
+             }},
+            {Qt::Key_Delete,
+             [this] {
+                 ui_->historyWidget_->onDeleteCurrentImage();
+             }},
+            {Qt::Key_Up,
+             [this] {
+                 selectHistoryRow(-1);
+             }},
+            {Qt::Key_Down,
+             [this] {
+                 selectHistoryRow(1);
+             }},
+    };
+    for (const auto &[key, run] : shortcuts) {
+        auto *action = new QAction(this);
+        action->setShortcut(QKeySequence(key));
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+    }
+}
+
+Editor *KestrelEditor::document() const
+{
+    return ui_->graphicsView_->editor();
+}
+
+bool KestrelEditor::isEditingOpenItem() const
+{
+    const Editor *editor = document();
+    return editor
+            && (editor->shapeType() == Editor::TextEditing || editor->shapeType() == Editor::Crop);
+}
+
+void KestrelEditor::finishOpenItem(bool succeed)
+{
+    if (!isEditingOpenItem())
+        return;
+    Editor *editor = document();
+    // The text box being edited holds the scene's focus; the crop frame being placed is the
+    // newest entry of the undo list. Every other item ignores finish().
+    QGraphicsItem *item = editor->shapeType() == Editor::TextEditing
+            ? editor->focusItem()
+            : (editor->undoList().isEmpty() ? nullptr : editor->undoList().constLast());
+    if (auto *drawing = dynamic_cast<DrawingInterface *>(item))
+        drawing->finish(succeed);
+}
+
+void KestrelEditor::onEscape()
+{
+    if (isEditingOpenItem())
+        finishOpenItem(false);
+    else
+        close();
+}
+
+void KestrelEditor::onReturn()
+{
+    finishOpenItem(true);
+}
+
+void KestrelEditor::selectHistoryRow(int step)
+{
+    if (!document() || isEditingOpenItem())
+        return;
+    if (step < 0)
+        ui_->historyWidget_->selectPreviousRow();
+    else
+        ui_->historyWidget_->selectNextRow();
+}
+
+// ---- Command lines ----
 
 void KestrelEditor::treatCommand(const QString &cmdline)
 {
     Trace(2, QStringLiteral("treatCommand"), "%ls", qUtf16Printable(cmdline));
-    const QStringList tokens = SplitCommandLine(cmdline);
-    for (int i = 0; i < tokens.size(); ++i) {
-        const QString word = tokens.at(i).toLower();
-        if (word == QLatin1String("/kill")) {
-            QCoreApplication::quit();
-            return;
-        }
-        if (word == QLatin1String("/path") && i + 1 < tokens.size())
-            ShowCapture(tokens.at(i + 1));
+    if (const std::optional<EditorCommand> command =
+                EditorCommand::parse(SplitCommandLine(cmdline)))
+        execute(*command);
+}
+
+void KestrelEditor::execute(const EditorCommand &command)
+{
+    switch (command.action()) {
+    case EditorCommand::Action::Close:
+        quitRequested_ = true;
+        close();
+        break;
+    case EditorCommand::Action::Kill:
+        QCoreApplication::quit();
+        break;
+    case EditorCommand::Action::Show:
+        Trace(2, QStringLiteral("treatCommand"), "show");
+        ShowResultWindow();
+        post(CaptureMessage::ResultWindowShown);
+        break;
+    case EditorCommand::Action::Hide:
+        Trace(2, QStringLiteral("treatCommand"), "hide");
+        hide();
+        break;
+    case EditorCommand::Action::Preference:
+        onClickPreference(command.preferencePage, false);
+        break;
+    case EditorCommand::Action::About:
+        onClickAbout(false);
+        break;
+    case EditorCommand::Action::UpdatePrefValue:
+        updatePrefValue(command.prefIndex, command.prefValue);
+        break;
+    case EditorCommand::Action::Path:
+        AddNewPixmap(command.path, command.point, command.skip);
+        break;
+    case EditorCommand::Action::None:
+        break;
+    }
+    if (command.autoSave)
+        emit saveCurrentImage(true);
+    else if (command.save)
+        emit saveCurrentImage(false);
+}
+
+void KestrelEditor::updatePrefValue(int index, bool value)
+{
+    // The capture program switches flags only; a number or a text slot never becomes one.
+    if (preferences_.typeAt(index) != PreferenceType::Bool)
+        return;
+    preferences_.setBool(index, value);
+    if (index == KestrelPreferences::AutoSave && value)
+        preferences_.setBool(KestrelPreferences::ShowFileDlgAfterCapture, false);
+}
+
+// ---- Captures and the window ----
+
+void KestrelEditor::AddNewPixmap(const QString &path, QPoint position, bool skipShow)
+{
+    // The document's own load is the check, so the capture is decoded once on its way in.
+    auto *editor = new Editor(this);
+    editor->setImagePath(path);
+    editor->setImageLoaded(true);
+    if (!editor->isImageLoaded()) {
+        delete editor;
+        MessageBox::warning(this, QString(), tr("Failed to capture image."));
+        return;
+    }
+    const HistoryWidget::CaptureRoom room = ui_->historyWidget_->makeRoomForCapture();
+    if (room != HistoryWidget::RoomAvailable) {
+        delete editor;
+        if (room == HistoryWidget::CaptureRefusedShowWindow)
+            ShowResultWindow();
+        return;
+    }
+    ui_->historyWidget_->addHistory(History(editor));
+    if (isVisible())
+        return;
+
+    // A window never shown has not laid out its parts yet.
+    layout()->activate();
+    ui_->mainWidget_->layout()->activate();
+    const QSize image = editor->imageRect().size();
+    const QRect available = screen()->availableGeometry();
+    const int toolbarHeight = ui_->toolbar_->height();
+    const int wantedWidth = std::min(image.width() + ui_->historyWidget_->width() + kCaptureMargin,
+                                     available.width());
+    const int wantedHeight =
+            std::min(image.height() + toolbarHeight + ui_->bannerWidget_->height() + kCaptureMargin,
+                     available.height());
+    const int x = std::max(position.x() - kCaptureOffset, 0);
+    const int y = std::max(position.y() - toolbarHeight - kCaptureOffset, 0);
+
+    if (!skipShow) {
+        StatisticsClient::ExecuteAction("cap_30_03");
+        if (isMinimisedOrEnlarged(*this))
+            showNormal();
+        show();
+        Trace(2, QStringLiteral("AddNewPixmap"), "show %ls", qUtf16Printable(path));
+    }
+    // The frame is known only once the window shows; before, it would let the frame
+    // overhang the screen.
+    const int extraWidth = frameGeometry().width() - width();
+    const int extraHeight = frameGeometry().height() - height();
+    setGeometry(x, y, wantedWidth - extraWidth, wantedHeight - extraHeight);
+    FitWindowToScreen(this, QPoint(0, 0));
+    BringToFront(this);
+}
+
+void KestrelEditor::ShowResultWindow()
+{
+    if (!isVisible()) {
+        if (isMinimisedOrEnlarged(*this))
+            showNormal();
+        const QPoint centre = screen()->availableGeometry().center();
+        move(centre.x() - width() / 2, centre.y() - height() / 2);
+        show();
+    }
+    BringToFront(this);
+}
+
+void KestrelEditor::onHistorySelectionChanged(QListWidgetItem *item)
+{
+    finishOpenItem(false);
+    Editor *editor = item ? item->data(Qt::UserRole).value<History>().editor() : nullptr;
+    const bool readable = editor && editor->isImageLoaded();
+    ui_->graphicsView_->setEditor(readable ? editor : nullptr);
+    showUnreadableNotice(item && !readable);
+    emit emptyEditor(item == nullptr);
+    if (item && !readable)
+        setEditingEnabled(false);
+}
+
+void KestrelEditor::showUnreadableNotice(bool show)
+{
+    unreadableNotice_->setVisible(show);
+}
+
+void KestrelEditor::onEmptyEditor(bool isEmpty)
+{
+    setEditingEnabled(!isEmpty);
+}
+
+void KestrelEditor::setEditingEnabled(bool enabled)
+{
+    for (ToolBarButton which : {SaveButton, CopyButton, FigureButton, PenButton, HighlighterButton,
+                                LineButton, TextButton, CropButton, MosaicButton, EraserButton})
+        buttons_[which]->setEnabled(enabled);
+    // With a document, undo, redo and reset follow what its lists allow.
+    if (!enabled) {
+        for (ToolBarButton which : {UndoButton, RedoButton, ResetButton})
+            buttons_[which]->setEnabled(false);
+    }
+    saveAsAction_->setEnabled(enabled);
+    printAction_->setEnabled(enabled);
+}
+
+void KestrelEditor::onChangeShape(Editor::ShapeType shapeType)
+{
+    ToolBarButton which = FigureButton;
+    switch (shapeType) {
+    case Editor::Eraser:
+        which = EraserButton;
+        break;
+    case Editor::Pen:
+        which = PenButton;
+        break;
+    case Editor::Highlighter:
+        which = HighlighterButton;
+        break;
+    case Editor::Mosaic:
+        which = MosaicButton;
+        break;
+    case Editor::Text:
+    case Editor::TextEditing:
+    case Editor::TextDone:
+        which = TextButton;
+        break;
+    case Editor::Crop:
+        which = CropButton;
+        break;
+    default:
+        break;
+    }
+    buttons_[which]->setChecked(true);
+}
+
+void KestrelEditor::onCanUndo(bool canUndo)
+{
+    buttons_[UndoButton]->setEnabled(canUndo);
+    buttons_[ResetButton]->setEnabled(canUndo);
+}
+
+void KestrelEditor::onCanRedo(bool canRedo)
+{
+    buttons_[RedoButton]->setEnabled(canRedo);
+}
+
+void KestrelEditor::onClickHistoryShow()
+{
+    ui_->historyWidget_->show();
+}
+
+void KestrelEditor::onClickHistoryHide()
+{
+    ui_->historyWidget_->hide();
+    emit clickHistoryHide();
+}
+
+void KestrelEditor::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    ui_->graphicsView_->onMoveMainWindow();
+}
+
+// ---- Tool-bar commands ----
+
+void KestrelEditor::onClickCapture()
+{
+    post(CaptureMessage::NewCaptureRequested);
+}
+
+void KestrelEditor::onClickSave()
+{
+    emit saveCurrentImage(false);
+}
+
+void KestrelEditor::onClickCopy()
+{
+    StatisticsClient::ExecuteAction("cap_30_02");
+    if (Editor *editor = document())
+        editor->copyToClipboard();
+}
+
+void KestrelEditor::onClickUndo()
+{
+    if (Editor *editor = document()) {
+        editor->undo();
+        StatisticsClient::ExecuteAction("cap_30_10");
     }
 }
 
-void KestrelEditor::ShowCapture(const QString &path)
+void KestrelEditor::onClickRedo()
 {
-    const QImage image = Editor::loadCapture(path);
-    if (image.isNull())
+    if (Editor *editor = document()) {
+        editor->redo();
+        StatisticsClient::ExecuteAction("cap_30_11");
+    }
+}
+
+void KestrelEditor::onClickReset()
+{
+    if (Editor *editor = document()) {
+        editor->reset();
+        StatisticsClient::ExecuteAction("cap_30_09");
+    }
+}
+
+void KestrelEditor::onFigureSelected(Editor::ShapeType shapeType, Qt::PenStyle lineType,
+                                     const QColor &fillColor, const QColor &lineColor)
+{
+    if (Editor *editor = document())
+        editor->setShapeType(shapeType);
+    preferences_.setInt(KestrelPreferences::LastDrawingItem, shapeType);
+    preferences_.setInt(KestrelPreferences::FigureType, shapeType);
+    preferences_.setInt(KestrelPreferences::FigureLineType, lineType);
+    // Colours go in the store's own encoding (red in the low byte), which the drawing items
+    // and the capture program read back.
+    preferences_.setColor(KestrelPreferences::FigureFillColor, fillColor);
+    preferences_.setColor(KestrelPreferences::FigureLineColor, lineColor);
+}
+
+void KestrelEditor::onPenSelected(const QColor &lineColor)
+{
+    if (Editor *editor = document())
+        editor->setShapeType(Editor::Pen);
+    preferences_.setInt(KestrelPreferences::LastDrawingItem, Editor::Pen);
+    preferences_.setColor(KestrelPreferences::PenColor, lineColor);
+}
+
+void KestrelEditor::onHighlighterSelected(const QColor &lineColor)
+{
+    if (Editor *editor = document())
+        editor->setShapeType(Editor::Highlighter);
+    StatisticsClient::ExecuteAction("cap_30_13");
+    preferences_.setInt(KestrelPreferences::LastDrawingItem, Editor::Highlighter);
+    preferences_.setColor(KestrelPreferences::HighlighterColor, lineColor);
+}
+
+void KestrelEditor::onLineSelected(int lineWidth)
+{
+    if (const char *code =
+                codeFor(lineWidth, std::begin(kLineWidthCodes), std::end(kLineWidthCodes)))
+        StatisticsClient::ExecuteAction(code);
+    preferences_.setInt(KestrelPreferences::LineWidth, lineWidth);
+}
+
+void KestrelEditor::onClickText()
+{
+    if (Editor *editor = document())
+        editor->setShapeType(Editor::Text);
+    StatisticsClient::ExecuteAction("cap_30_12");
+    preferences_.setInt(KestrelPreferences::LastDrawingItem, Editor::Text);
+}
+
+void KestrelEditor::onClickCrop()
+{
+    Editor *editor = document();
+    if (editor)
+        editor->setShapeType(Editor::Crop);
+    StatisticsClient::ExecuteAction("cap_30_04");
+    if (editor)
+        editor->startCrop();
+}
+
+void KestrelEditor::onMosaicSelected(int strength)
+{
+    if (Editor *editor = document())
+        editor->setShapeType(Editor::Mosaic);
+    StatisticsClient::ExecuteAction("cap_30_05");
+    if (const char *code =
+                codeFor(strength, std::begin(kMosaicStrengthCodes), std::end(kMosaicStrengthCodes)))
+        StatisticsClient::ExecuteAction(code);
+    preferences_.setInt(KestrelPreferences::LastDrawingItem, Editor::Mosaic);
+    preferences_.setInt(KestrelPreferences::MosaicStrength, strength);
+}
+
+void KestrelEditor::onClickEraser()
+{
+    if (Editor *editor = document())
+        editor->setShapeType(Editor::Eraser);
+}
+
+void KestrelEditor::onClickPrint()
+{
+    Editor *editor = document();
+    if (!editor)
         return;
-    image_->setPixmap(QPixmap::fromImage(image));
-    image_->adjustSize();
-    const QSize available = screen()->availableGeometry().size() * 9 / 10;
-    resize(image.size().boundedTo(available) + QSize(8, 8));
+    QPrinter printer(QPrinter::ScreenResolution);
+    QPrintDialog dialog(&printer);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ImagePrinter::print(printer, editor->render(false));
+}
+
+void KestrelEditor::onClickUpdate()
+{
+    post(CaptureMessage::OnlineUpdateRequested);
+}
+
+// ---- Preferences and About ----
+
+void KestrelEditor::onClickPreference(int page, bool modal)
+{
+    QDialog *dialog = preferencesDialog();
+    if (dialog && dialog->isVisible()) {
+        BringToFront(dialog);
+        return;
+    }
+    if (dialog)
+        preparePreferencesDialog(dialog, page);
+    post(CaptureMessage::PreferencesOpening);
+    if (!dialog) {
+        // The capture program pauses while the dialog is open; it must hear the end too.
+        onPreferencesFinished(QDialog::Rejected, modal);
+        return;
+    }
+    if (modal) {
+        dialog->exec();
+    } else {
+        dialog->show();
+        BringToFront(dialog);
+    }
+}
+
+void KestrelEditor::onClickPreference(int page)
+{
+    onClickPreference(page, true);
+}
+
+void KestrelEditor::onClickPreference()
+{
+    onClickPreference(0, true);
+}
+
+QDialog *KestrelEditor::preferencesDialog()
+{
+    // The preferences dialog (built once on preferences_, without parent) is created here;
+    // its finished(int) goes to onPreferencesFinished with the dialog's modality.
+    return preferencesDialog_.get();
+}
+
+void KestrelEditor::preparePreferencesDialog(QDialog *dialog, int page)
+{
+    // The dialog reloads its controls from the store and turns to page here.
+    Q_UNUSED(dialog);
+    Q_UNUSED(page);
+}
+
+void KestrelEditor::onPreferencesFinished(int result, bool modal)
+{
+    if (result == QDialog::Accepted)
+        preferences_.save();
+    post(CaptureMessage::PreferencesFinished, result, modal ? 1 : 0);
+}
+
+QDialog *KestrelEditor::createAboutDialog()
+{
+    // The About dialog, parented to this window, is created here.
+    return nullptr;
+}
+
+void KestrelEditor::onClickAbout(bool modal)
+{
+    QDialog *dialog = createAboutDialog();
+    if (!dialog)
+        return;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    if (modal) {
+        dialog->exec();
+    } else {
+        dialog->show();
+        BringToFront(dialog);
+    }
+}
+
+void KestrelEditor::onClickAbout()
+{
+    onClickAbout(true);
+}
+
+// ---- The maker's pages ----
+
+void KestrelEditor::openMakerPage(const char *address)
+{
+    QDesktopServices::openUrl(QUrl(tr(address)));
+}
+
+void KestrelEditor::onClickHelp()
+{
+    StatisticsClient::ExecuteAction("capt_1_052");
+    openMakerPage(kHelpPage);
+}
+
+void KestrelEditor::onClickReadme()
+{
+    QDesktopServices::openUrl(QUrl::fromUserInput(AppDirFile(QStringLiteral("readme.txt"))));
+}
+
+void KestrelEditor::onClickFAQ()
+{
+    openMakerPage(kFaqPage);
+}
+
+void KestrelEditor::onClickCustomerServices()
+{
+    openMakerPage(kCustomerServicesPage);
+}
+
+void KestrelEditor::onClickQuiverPage()
+{
+    openMakerPage(kQuiverPage);
+}
+
+void KestrelEditor::onClickNorvanePage()
+{
+    openMakerPage(kNorvanePage);
+}
+
+// ---- Closing and exiting ----
+
+void KestrelEditor::onClickClose()
+{
+    quitRequested_ = true;
+    close();
+}
+
+void KestrelEditor::closeEvent(QCloseEvent *event)
+{
+    if (!preferences_.getBool(KestrelPreferences::TrayMode, true))
+        quitRequested_ = true;
+    event->ignore();
+    finishOpenItem(false);
+    if (!quitRequested_) {
+        Trace(2, QStringLiteral("closeEvent"), "hide");
+        hide();
+        post(CaptureMessage::HiddenToTray);
+        return;
+    }
+    // The exit runs once the close event is over; a second close meanwhile adds nothing.
+    if (exitPending_)
+        return;
+    exitPending_ = true;
+    QTimer::singleShot(0, this, &KestrelEditor::runExitRoutine);
+}
+
+void KestrelEditor::runExitRoutine()
+{
+    exitPending_ = false;
+    if (!ConfirmExit()) {
+        quitRequested_ = false;
+        return;
+    }
+    post(CaptureMessage::EditorExiting);
+    Trace(2, QStringLiteral("operator ()"), "close");
+    preferences_.save();
+    if (StatisticsClient::IsInitialized())
+        StatisticsClient::Finalize();
+    if (crashReporter_)
+        crashReporter_->ThreadFinalize();
+    CaptureFolder::removeCaptures(CaptureFolder::path());
+    QCoreApplication::quit();
+}
+
+bool KestrelEditor::ConfirmExit()
+{
+    if (!ui_->historyWidget_->hasUnsavedEntries())
+        return true;
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->activateWindow();
+        modal->raise();
+        return false;
+    }
     show();
     BringToFront(this);
+    post(CaptureMessage::ResultWindowShown);
+    MessageBox box(MessageBox::Question, QString(),
+                   tr("Unsaved images exist in history.\nWould you exit kestrel?"),
+                   MessageBox::Yes | MessageBox::No, this);
+    box.setInformativeText(tr("If you exit, it will remove all images in history."));
+    return box.exec() == QDialog::Accepted;
 }

@@ -1,0 +1,433 @@
+#include "history/HistoryListWidget.h"
+#include "history/HistoryWidget.h"
+#include "mainwindow/CaptureFolder.h"
+#include "mainwindow/KestrelEditor.h"
+#include "popups/ColorSelectButton.h"
+#include "popups/ColorSelectPopup.h"
+#include "services/StatisticsClient.h"
+#include "support/CapturePeer.h"
+#include "support/DataRow.h"
+#include "support/ModalDialogAnswerer.h"
+#include "support/ServiceCallLog.h"
+#include "support/TestEnvironment.h"
+#include "view/EditorView.h"
+#include "widgets/Menu.h"
+#include "widgets/ToolButton.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QGraphicsSceneMouseEvent>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+using P = KestrelPreferences;
+
+namespace {
+
+QString writeCapture(const QString &name, const QSize &size)
+{
+    QDir().mkpath(CaptureFolder::path());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QString path = CaptureFolder::path() + "/" + name;
+    image.save(path);
+    return path;
+}
+
+// The messages the capture program received, "message" or "message:wParam:lParam".
+QString posted(const CapturePeer &peer)
+{
+    QStringList messages;
+    for (const QByteArray &record : peer.connections()) {
+        QDataStream in(record);
+        in.setVersion(QDataStream::Qt_5_9);
+        quint32 message = 0;
+        qint32 wParam = 0, lParam = 0;
+        in >> message >> wParam >> lParam;
+        messages << (wParam || lParam ? QString("%1:%2:%3").arg(message).arg(wParam).arg(lParam)
+                                      : QString::number(message));
+    }
+    return messages.join(' ');
+}
+
+// Runs the program's event loop until it quits (true) or the time is up (false).
+bool runUntilQuit(int timeoutMs)
+{
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    timeout.start(timeoutMs);
+    return QCoreApplication::exec() == 0;
+}
+
+void sendMouse(Editor &editor, QEvent::Type type, const QPoint &point)
+{
+    QGraphicsSceneMouseEvent event(type);
+    event.setScenePos(point);
+    event.setButton(type == QEvent::GraphicsSceneMouseMove ? Qt::NoButton : Qt::LeftButton);
+    event.setButtons(type == QEvent::GraphicsSceneMouseRelease ? Qt::NoButton : Qt::LeftButton);
+    QCoreApplication::sendEvent(&editor, &event);
+}
+
+} // namespace
+
+class tst_KestrelEditor : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ServiceCallLog> calls_;
+    std::unique_ptr<CapturePeer> peer_;
+    std::unique_ptr<KestrelEditor> window_;
+    QString capture_;
+
+    EditorView *view() const { return window_->findChild<EditorView *>("graphicsView_"); }
+    HistoryWidget *history() const { return window_->findChild<HistoryWidget *>("historyWidget_"); }
+    int rows() const { return history()->listWidget()->count(); }
+    ToolButton *button(const char *name) const { return window_->findChild<ToolButton *>(name); }
+    QAction *menuEntry(const char *menu, const QString &text) const
+    {
+        const auto actions = window_->findChild<Menu *>(menu)->actions();
+        for (QAction *action : actions) {
+            if (action->text() == text)
+                return action;
+        }
+        return nullptr;
+    }
+
+private slots:
+    void init()
+    {
+        TestEnvironment::resetRegistry();
+        QDir(CaptureFolder::path()).removeRecursively();
+        capture_ = writeCapture("capture.png", QSize(300, 200));
+        calls_ = std::make_unique<ServiceCallLog>();
+        peer_ = std::make_unique<CapturePeer>();
+        QVERIFY(peer_->listen());
+        window_ = std::make_unique<KestrelEditor>();
+    }
+    void cleanup()
+    {
+        ModalDialogAnswerer::disarmAll();
+        window_.reset();
+        StatisticsClient::Finalize();
+        peer_.reset();
+        calls_.reset();
+    }
+
+    // Each command line does exactly one thing, and the saves follow whatever it did.
+    void commands_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("startShown");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("posted");
+        QTest::addColumn<QString>("saves");
+        row("a capture shows the hidden window", "/path %1 /point 50 50", false, true, 1, "", "");
+        row("skip keeps it hidden", "/path %1 /skip", false, false, 1, "", "");
+        row("show wins over path", "/path %1 /show", false, true, 0, "2153", "");
+        row("hide", "/hide /path %1", true, false, 0, "", "");
+        row("a command missing its arguments voids the line", "/path %1 /point 5", false, false, 0,
+            "", "");
+        row("preferences tell the capture program", "/preference 2", false, false, 0, "2149 2150",
+            "");
+        row("autosave over save, after the capture", "/save /path %1 /autosave", false, true, 1, "",
+            "true");
+        row("save with the dialog", "/save", true, true, 0, "", "false");
+    }
+    void commands()
+    {
+        QFETCH(QString, line);
+        QFETCH(bool, startShown);
+        window_->setVisible(startShown);
+        QSignalSpy saves(window_.get(), &KestrelEditor::saveCurrentImage);
+        emit window_->commandArrived("\"KestrelEditor\" " + line.replace("%1", capture_));
+        QTEST(window_->isVisible(), "shown");
+        QTEST(rows(), "rows");
+        QStringList saved;
+        for (const QList<QVariant> &save : qAsConst(saves))
+            saved << QVariant(save.at(0)).toString();
+        QTEST(saved.join(' '), "saves");
+        QFETCH(QString, posted);
+        QTRY_COMPARE(::posted(*peer_), posted);
+    }
+
+    void unreadableCaptureWarns()
+    {
+        const auto seen = ModalDialogAnswerer::clickStandardButton(QDialogButtonBox::Ok);
+        window_->treatCommand("/path " + CaptureFolder::path() + "/missing.png");
+        QVERIFY(seen->answered);
+        QVERIFY(seen->labels.contains(QStringLiteral("Failed to capture image.")));
+        QCOMPARE(rows(), 0);
+        QVERIFY(!window_->isVisible());
+    }
+
+    void updatePrefValue_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("autoSave");
+        QTest::addColumn<bool>("fileDialog");
+        row("on turns the file dialog off", "/updateprefvalue 48 1", true, false);
+        row("off leaves the file dialog", "/updateprefvalue 48 0", false, true);
+        row("a number slot is not a flag", "/updateprefvalue 8 1", true, true);
+    }
+    void updatePrefValue()
+    {
+        QFETCH(QString, line);
+        P &store = window_->preferences();
+        store.setBool(P::AutoSave, true);
+        store.setBool(P::ShowFileDlgAfterCapture, true);
+        const int fileFormat = store.getInt(P::FileFormat, -1);
+        window_->treatCommand(line);
+        QTEST(store.getBool(P::AutoSave, false), "autoSave");
+        QTEST(store.getBool(P::ShowFileDlgAfterCapture, false), "fileDialog");
+        QCOMPARE(store.typeAt(P::FileFormat), PreferenceType::Int);
+        QCOMPARE(store.getInt(P::FileFormat, -1), fileFormat);
+    }
+
+    // What each command sends to the statistics library and the capture program, and
+    // what it stores, with a capture shown.
+    void toolCommands_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("codes");
+        QTest::addColumn<QString>("posted");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("stored");
+        row("capture", 0, "", "2152", int(P::LastDrawingItem), 5);
+        row("copy", 1, "cap_30_02", "", int(P::LastDrawingItem), 5);
+        row("undo", 2, "cap_30_10", "", int(P::LastDrawingItem), 5);
+        row("redo", 3, "cap_30_11", "", int(P::LastDrawingItem), 5);
+        row("reset", 4, "cap_30_09", "", int(P::LastDrawingItem), 5);
+        row("text", 5, "cap_30_12", "", int(P::LastDrawingItem), 9);
+        row("crop", 6, "cap_30_04", "", int(P::LastDrawingItem), 5);
+        row("highlighter", 7, "cap_30_13", "", int(P::LastDrawingItem), 2);
+        row("line 12", 8, "cap_30_18", "", int(P::LineWidth), 12);
+        row("line 2 has no code", 9, "", "", int(P::LineWidth), 2);
+        row("mosaic strong", 10, "cap_30_05 cap_30_08", "", int(P::MosaicStrength), 9);
+        row("update", 11, "", "2154", int(P::LastDrawingItem), 5);
+        row("dotted circle", 12, "", "", int(P::FigureLineType), int(Qt::DotLine));
+    }
+    void toolCommands()
+    {
+        QFETCH(int, command);
+        window_->treatCommand("/path " + capture_);
+        calls_->clear();
+        KestrelEditor &w = *window_;
+        const std::function<void()> commands[] = {
+                [&] { w.onClickCapture(); },
+                [&] { w.onClickCopy(); },
+                [&] { w.onClickUndo(); },
+                [&] { w.onClickRedo(); },
+                [&] { w.onClickReset(); },
+                [&] { w.onClickText(); },
+                [&] { w.onClickCrop(); },
+                [&] { w.onHighlighterSelected(Qt::yellow); },
+                [&] { w.onLineSelected(12); },
+                [&] { w.onLineSelected(2); },
+                [&] { w.onMosaicSelected(9); },
+                [&] { w.onClickUpdate(); },
+                [&] { w.onFigureSelected(Editor::Circle, Qt::DotLine, Qt::blue, Qt::green); },
+        };
+        commands[command]();
+        QTEST(calls_->actionCodes().join(' '), "codes");
+        QFETCH(int, slot);
+        QTEST(w.preferences().getInt(slot, -1), "stored");
+        QFETCH(QString, posted);
+        QTRY_COMPARE(::posted(*peer_), posted);
+    }
+
+    // A colour chosen in the pen palette is drawn in that colour: red and blue never swap
+    // on their way through the store.
+    void chosenColourIsDrawn()
+    {
+        window_->treatCommand("/path " + capture_);
+        // The palettes are made once the capture has been painted.
+        QTRY_VERIFY(button("pen")->menu());
+        auto *palette = button("pen")->menu()->findChild<ColorSelectPopup *>();
+        auto *orange = palette->findChild<ColorSelectButton *>("basicColor3");
+        QCOMPARE(orange->color(), QColor(255, 192, 0));
+        orange->click();
+        Editor *editor = view()->editor();
+        QCOMPARE(editor->shapeType(), Editor::Pen);
+        QVERIFY(button("pen")->isChecked());
+        QCOMPARE(window_->preferences().getInt(P::PenColor, 0),
+                 int(0xff00c0ffu)); // alpha, blue, green, red from the top byte down
+        sendMouse(*editor, QEvent::GraphicsSceneMousePress, QPoint(20, 100));
+        sendMouse(*editor, QEvent::GraphicsSceneMouseMove, QPoint(150, 100));
+        sendMouse(*editor, QEvent::GraphicsSceneMouseRelease, QPoint(280, 100));
+        QCOMPARE(editor->render(false).toImage().pixelColor(150, 100), QColor(255, 192, 0));
+    }
+
+    void controlsFollowTheDocument()
+    {
+        const QList<QObject *> editing = {button("save"),
+                                          button("copy"),
+                                          button("figure"),
+                                          button("pen"),
+                                          button("line"),
+                                          button("text"),
+                                          button("highlighter"),
+                                          button("crop"),
+                                          button("mosaic"),
+                                          button("eraser"),
+                                          button("undo"),
+                                          button("redo"),
+                                          button("reset"),
+                                          menuEntry("menu_", "Save as(&S)"),
+                                          menuEntry("menu_", "Print(&P)")};
+        const auto enabledOnes = [&] {
+            QStringList names;
+            for (QObject *control : editing) {
+                if (control->property("enabled").toBool())
+                    names << (control->objectName().isEmpty() ? control->property("text").toString()
+                                                              : control->objectName());
+            }
+            return names.join(' ');
+        };
+        QCOMPARE(enabledOnes(), QString());
+        window_->treatCommand("/path " + capture_);
+        QCOMPARE(enabledOnes(),
+                 QString("save copy figure pen line text highlighter crop mosaic "
+                         "eraser Save as(&S) Print(&P)"));
+        QVERIFY(button("capture")->isEnabled());
+    }
+
+    void sizing_data()
+    {
+        QTest::addColumn<QSize>("capture");
+        QTest::addColumn<bool>("fillsScreen");
+        row("room round the capture", QSize(300, 200), false);
+        row("larger than the screen", QSize(3000, 2000), true);
+    }
+    void sizing()
+    {
+        QFETCH(QSize, capture);
+        QFETCH(bool, fillsScreen);
+        window_->treatCommand("/path " + writeCapture("sized.png", capture) + " /point 50 50");
+        const QRect available = window_->screen()->availableGeometry();
+        const QSize wanted(capture.width() + 172 + 200,
+                           capture.height() + window_->findChild<QToolBar *>()->height() + 90
+                                   + 200);
+        // The tool bar keeps the window from getting narrower than its buttons.
+        const QSize frame = window_->frameGeometry().size() - window_->size();
+        const QSize narrowest = window_->minimumSizeHint() + frame;
+        QCOMPARE(window_->frameGeometry(),
+                 fillsScreen ? available : QRect(QPoint(0, 0), wanted.expandedTo(narrowest)));
+
+        // A capture arriving while the window shows leaves it where and as it is.
+        const QRect before = window_->geometry();
+        window_->treatCommand("/path " + capture_ + " /point 400 300");
+        QCOMPARE(rows(), 2);
+        QCOMPARE(window_->geometry(), before);
+    }
+
+    void closeHidesInTrayMode()
+    {
+        window_->treatCommand("/path " + capture_);
+        window_->close();
+        QVERIFY(!window_->isVisible());
+        QTRY_COMPARE(posted(*peer_), QString("2155"));
+        QVERIFY(!runUntilQuit(300));
+        QVERIFY(QFile::exists(capture_));
+    }
+
+    // Ending the program: asked only with unsaved captures; refused, the window stays and a
+    // later close in tray mode hides it again.
+    void exiting_data()
+    {
+        QTest::addColumn<bool>("trayMode");
+        QTest::addColumn<bool>("useCloseEntry");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("exits");
+        QTest::addColumn<QString>("posted");
+        row("close button without tray mode", false, false, true, 0, true, "2151");
+        row("close entry in tray mode", true, true, true, 0, true, "2151");
+        row("unsaved, confirmed", true, true, false, int(QDialogButtonBox::Yes), true, "2153 2151");
+        row("unsaved, refused", true, true, false, int(QDialogButtonBox::No), false, "2153");
+    }
+    void exiting()
+    {
+        QFETCH(bool, trayMode);
+        QFETCH(bool, useCloseEntry);
+        QFETCH(bool, saved);
+        QFETCH(int, answer);
+        QFETCH(bool, exits);
+        window_->preferences().setBool(P::TrayMode, trayMode);
+        window_->treatCommand("/path " + capture_);
+        if (saved)
+            view()->editor()->setSavedPath(capture_);
+        const auto seen = answer
+                ? ModalDialogAnswerer::clickStandardButton(QDialogButtonBox::StandardButton(answer))
+                : nullptr;
+        if (useCloseEntry)
+            menuEntry("menu_", "Close(&X)")->trigger();
+        else
+            window_->close();
+        QCOMPARE(runUntilQuit(exits ? 5000 : 1000), exits);
+        if (seen)
+            QVERIFY(seen->labels.contains(
+                    "Unsaved images exist in history.\nWould you exit kestrel?"));
+        QFETCH(QString, posted);
+        QTRY_COMPARE(::posted(*peer_), posted);
+        QCOMPARE(QFile::exists(capture_), !exits);
+        if (exits)
+            return;
+        QVERIFY(window_->isVisible());
+        window_->close();
+        QVERIFY(!window_->isVisible());
+    }
+
+    // The clean-up removes the user's own captures only: no link is followed, no folder
+    // entered, and a capture folder that is itself a link is left alone.
+    void captureFolderCleanUp()
+    {
+        const QString folder = CaptureFolder::path();
+        const QString outside = TestEnvironment::tempDir() + "/outside";
+        QDir().mkpath(outside + "/pictures");
+        QFile(capture_).copy(outside + "/kept.png");
+        QFile(capture_).copy(outside + "/pictures/kept.png");
+        QFile::link(outside + "/kept.png", folder + "/link.png");
+        QDir(folder).mkdir("sub.png");
+        QFile(capture_).copy(folder + "/sub.png/inner.png");
+        QFile(capture_).copy(folder + "/notes.txt");
+        QFile(capture_).copy(folder + "/UPPER.PNG");
+        QFile::link(outside + "/pictures", folder + "/linked");
+#ifdef Q_OS_UNIX
+        // Only root can hand a file to somebody else; CI runs as root.
+        const bool asRoot = ::geteuid() == 0;
+        if (asRoot) {
+            QFile(capture_).copy(folder + "/other.png");
+            QVERIFY(::chown(QFile::encodeName(folder + "/other.png").constData(), 65534, 65534)
+                    == 0);
+        }
+#else
+        const bool asRoot = false;
+#endif
+
+        QCOMPARE(CaptureFolder::removeCaptures(folder), 1);
+        QStringList left =
+                QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+        left.sort();
+        QCOMPARE(left.join(' '),
+                 QString(asRoot ? "UPPER.PNG link.png linked notes.txt other.png sub.png"
+                                : "UPPER.PNG link.png linked notes.txt sub.png"));
+        QVERIFY(QFile::exists(folder + "/sub.png/inner.png"));
+        QVERIFY(QFile::exists(outside + "/kept.png"));
+
+        QFile::link(outside + "/pictures", TestEnvironment::tempDir() + "/planted");
+        QCOMPARE(CaptureFolder::removeCaptures(TestEnvironment::tempDir() + "/planted"), 0);
+        QVERIFY(QFile::exists(outside + "/pictures/kept.png"));
+    }
+};
+
+QTEST_MAIN(tst_KestrelEditor)
+#include "tst_KestrelEditor.moc"
