@@ -1,6 +1,6 @@
 #include "popups/MosaicPopup.h"
 
-#include "editor/DrawingMosaicItem.h"
+#include "editor/MosaicPixelator.h"
 #include "preferences/KestrelPreferences.h"
 
 #include "ui_MosaicPopup.h"
@@ -48,7 +48,7 @@ QImage MosaicPopup::sampleImage(int strength)
     const QImage picture = samplePicture();
     QImage pixelated(picture.size(), picture.format());
     if (!picture.isNull())
-        DrawingMosaicItem::pixelate(picture, picture.rect(), qMax(1, strength), pixelated);
+        MosaicPixelator::pixelate(picture, picture.rect(), qMax(1, strength), pixelated);
     return pixelated;
 }
 
