@@ -74,8 +74,9 @@ void Editor::setShapeType(ShapeType shapeType)
 void Editor::finishOpenItem()
 {
     if ((shapeType_ == TextEditing || shapeType_ == Crop) && currentItem_) {
+        // Typed text is never lost to a change of tool or a save; only Escape drops it.
         if (DrawingInterface *drawing = drawingOf(currentItem_))
-            drawing->finish(false);
+            drawing->finish(shapeType_ == TextEditing);
     }
 }
 
