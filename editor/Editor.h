@@ -63,6 +63,7 @@ public:
     // Ends an open text box (kept when it holds text) or crop frame (cancelled), as a change
     // of tool or of the document shown does.
     void finishOpenItem();
+    bool hasOpenItem() const;
 
     void undo();
     void redo();
