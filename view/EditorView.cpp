@@ -465,7 +465,7 @@ void EditorView::onMoveMainWindow()
 void EditorView::onCreateTextItem(DrawingTextItem *item)
 {
     textItem_ = item;
-    if (!textPopup_)
+    if (!item || !textPopup_)
         return;
     textPopup_->setPreferences(preferences_);
     item->setToolPopup(
@@ -493,7 +493,7 @@ void EditorView::onCreateCropItem(DrawingCropItem *item)
     const QSize image = editor_->image().size();
     setSceneRect(QRectF(QPointF(0, 0), QSizeF(image)));
     cropItem_ = item;
-    if (cropPopup_) {
+    if (item && cropPopup_) {
         CropPopup *popup = cropPopup_;
         item->setToolPopup(
                 popup,
