@@ -2,12 +2,14 @@
 
 #include "editor/DrawingArrowItem.h"
 #include "editor/DrawingCircleItem.h"
+#include "editor/DrawingCropItem.h"
 #include "editor/DrawingHighlighterItem.h"
 #include "editor/DrawingLineItem.h"
 #include "editor/DrawingMosaicItem.h"
 #include "editor/DrawingPenItem.h"
 #include "editor/DrawingRectItem.h"
 #include "editor/DrawingSpeechBalloonItem.h"
+#include "editor/DrawingTextItem.h"
 #include "preferences/KestrelPreferences.h"
 
 namespace {
@@ -48,12 +50,36 @@ QGraphicsItem *DrawingItemFactory::create(Editor::ShapeType type, const QRectF &
         return styled(mosaic, {Qt::transparent, Qt::transparent, 1, Qt::SolidLine});
     }
     case Editor::Text:
+        return textItem(imageRect);
     case Editor::Crop:
-        // Text boxes and crop frames bring their own popups and signals.
-        return nullptr;
+        return cropItem(imageRect);
     default:
         return nullptr;
     }
+}
+
+// Text boxes and crop frames take their settings from their popups, which the view hands
+// them when it hears of the new item.
+QGraphicsItem *DrawingItemFactory::textItem(const QRectF &imageRect) const
+{
+    auto *item = new DrawingTextItem(imageRect);
+    QObject::connect(item, &DrawingTextItem::moveTextItem, &editor_, &Editor::moveTextItem);
+    QObject::connect(item, &DrawingTextItem::finishEdit, &editor_, &Editor::onFinishTextEdit);
+    QObject::connect(&editor_, &Editor::changeSceneRect, item, &DrawingTextItem::onChangeSceneRect);
+    editor_.setShapeType(Editor::TextEditing);
+    emit editor_.createTextItem(item);
+    return item;
+}
+
+QGraphicsItem *DrawingItemFactory::cropItem(const QRectF &imageRect) const
+{
+    auto *item = new DrawingCropItem(&editor_, imageRect, editor_.cropRect());
+    item->setPicture(editor_.render(true));
+    QObject::connect(item, &DrawingCropItem::moveCropItem, &editor_, &Editor::moveCropItem);
+    QObject::connect(item, &DrawingCropItem::finishCrop, &editor_, &Editor::onFinishCrop);
+    QObject::connect(item, &DrawingCropItem::crop, &editor_, &Editor::onCrop);
+    emit editor_.createCropItem(item);
+    return item;
 }
 
 DrawingItemFactory::Style DrawingItemFactory::freehandStyle(int colorSlot) const

@@ -24,6 +24,8 @@ private:
         int penStyle;
     };
 
+    QGraphicsItem *textItem(const QRectF &imageRect) const;
+    QGraphicsItem *cropItem(const QRectF &imageRect) const;
     Style freehandStyle(int colorSlot) const;
     Style figureStyle() const;
     DrawingItem *styled(DrawingItem *item, const Style &style) const;

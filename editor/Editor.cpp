@@ -40,7 +40,12 @@ Editor::Editor(QObject *parent) : QGraphicsScene(parent)
     // Items grow under the mouse without announcing it to an index; a linear search over a
     // few hundred items is cheap and never stale.
     setItemIndexMethod(QGraphicsScene::NoIndex);
-    connect(this, &QGraphicsScene::changed, this, &Editor::changedItemList);
+    // An open text box or crop frame paints only in the views, never in the flattened
+    // picture, so its typing and dragging leave that picture as it is.
+    connect(this, &QGraphicsScene::changed, this, [this] {
+        if (!hasOpenItem())
+            emit changedItemList();
+    });
     connect(&undo_, &UndoLists::canUndoChanged, this, &Editor::canUndoChanged);
     connect(&undo_, &UndoLists::canRedoChanged, this, &Editor::canRedoChanged);
 }
@@ -71,11 +76,17 @@ void Editor::setShapeType(ShapeType shapeType)
     emit changedShape(shapeType);
 }
 
+bool Editor::hasOpenItem() const
+{
+    return (shapeType_ == TextEditing || shapeType_ == Crop) && currentItem_;
+}
+
 void Editor::finishOpenItem()
 {
-    if ((shapeType_ == TextEditing || shapeType_ == Crop) && currentItem_) {
+    if (hasOpenItem()) {
+        // Typed text is never lost to a change of tool or a save; only Escape drops it.
         if (DrawingInterface *drawing = drawingOf(currentItem_))
-            drawing->finish(false);
+            drawing->finish(shapeType_ == TextEditing);
     }
 }
 
@@ -222,6 +233,8 @@ void Editor::listsChanged()
 {
     strokeCache_.clear();
     update();
+    if (hasOpenItem())
+        emit changedItemList();
 }
 
 void Editor::reset()

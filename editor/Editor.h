@@ -60,6 +60,10 @@ public:
     ShapeType shapeType() const { return shapeType_; }
     ShapeType previousShapeType() const { return previousShapeType_; }
     void startCrop();
+    // Ends an open text box (kept when it holds text) or crop frame (cancelled), as a change
+    // of tool or of the document shown does.
+    void finishOpenItem();
+    bool hasOpenItem() const;
 
     void undo();
     void redo();
@@ -124,11 +128,12 @@ private slots:
     void onCrop(QRect rect);
 
 private:
+    // Connects the text and crop items to the private slots.
+    friend class DrawingItemFactory;
     class ImageLoadScope;
 
     QGraphicsItem *createItem(ShapeType type, const QRectF &imageRect);
     static DrawingInterface *drawingOf(QGraphicsItem *item);
-    void finishOpenItem();
     void eraseAt(const QPoint &point);
     QGraphicsItem *itemAt(const QPoint &point) const;
     void listsChanged();

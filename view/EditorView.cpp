@@ -1,5 +1,7 @@
 #include "view/EditorView.h"
 
+#include "editor/DrawingCropItem.h"
+#include "editor/DrawingTextItem.h"
 #include "popups/CropPopup.h"
 #include "popups/TextPopup.h"
 #include "preferences/KestrelPreferences.h"
@@ -134,8 +136,12 @@ void EditorView::setToolMenu(EditorContextMenu::Entry entry, Menu *menu)
 
 void EditorView::setEditor(Editor *editor)
 {
-    if (editor_)
+    if (editor_) {
         editor_->setViewCenter(mapToScene(viewport()->rect().center()).toPoint());
+        // A box left open would lose its popup and its text with the switch.
+        if (editor_ != editor)
+            editor_->finishOpenItem();
+    }
     disconnectEditor();
     background_.invalidate();
     strokeFrame_.clear();
@@ -457,10 +463,15 @@ void EditorView::onMoveMainWindow()
 
 void EditorView::onCreateTextItem(DrawingTextItem *item)
 {
-    if (textPopup_)
-        textPopup_->setPreferences(preferences_);
-    // The text item takes the popup as its tool popup here, once the item exists.
     textItem_ = item;
+    if (!item || !textPopup_)
+        return;
+    textPopup_->setPreferences(preferences_);
+    item->setToolPopup(
+            textPopup_,
+            {connect(textPopup_, &TextPopup::fontChanged, item, &DrawingTextItem::onChangeFont),
+             connect(item, &DrawingTextItem::fontRequested, textPopup_,
+                     &TextPopup::announceFont)});
 }
 
 void EditorView::onMoveTextItem(DrawingTextItem *)
@@ -477,14 +488,22 @@ void EditorView::onCreateCropItem(DrawingCropItem *item)
 {
     if (!editor_)
         return;
-    // The frame may be dragged anywhere on the image, crop or not. The crop item takes the
-    // crop popup as its tool popup here, once the item exists.
-    cropItem_ = item;
+    // The frame may be dragged anywhere on the image, crop or not.
     const QSize image = editor_->image().size();
-    if (image.isEmpty())
-        return;
     setSceneRect(QRectF(QPointF(0, 0), QSizeF(image)));
-    if (width() >= image.width() && height() >= image.height())
+    cropItem_ = item;
+    if (item && cropPopup_) {
+        CropPopup *popup = cropPopup_;
+        item->setToolPopup(
+                popup,
+                {connect(popup, &CropPopup::cropped, item, &DrawingCropItem::onCropped),
+                 connect(popup, &CropPopup::sizeChanged, item,
+                         &DrawingCropItem::onPopupSizeChanged),
+                 connect(item, &DrawingCropItem::popupRangeChanged, popup,
+                         &CropPopup::setMaximumSize),
+                 connect(item, &DrawingCropItem::popupSizeChanged, popup, &CropPopup::setSize)});
+    }
+    if (image.isEmpty() || (width() >= image.width() && height() >= image.height()))
         return;
     // The whole image fits while cropping; the document keeps the zoom it had.
     const double fit = std::min(double(height()) / image.height(), double(width()) / image.width());
@@ -525,9 +544,22 @@ QPoint EditorView::cropPopupPosition(const QPoint &frameBottomRight, const QRect
 
 void EditorView::placePopups()
 {
-    // Once the text and crop items exist: the text popup goes above the open text box (its
-    // scene position mapped to global coordinates, raised by the popup's height and a gap),
-    // the crop popup where cropPopupPosition puts it for the open frame; both are raised.
+    if (textItem_ && textPopup_) {
+        const QPoint box = viewport()->mapToGlobal(mapFromScene(textItem_->scenePos()));
+        textPopup_->move(box - QPoint(0, textPopup_->QWidget::height() + kPopupGap));
+        textPopup_->raise();
+    }
+    if (cropItem_ && cropPopup_) {
+        const QRect frame = cropItem_->cropRect();
+        const QPoint corner = viewport()->mapToGlobal(
+                mapFromScene(QPointF(frame.left() + frame.width(), frame.top() + frame.height())));
+        const QRect view(mapToGlobal(QPoint(0, 0)), QWidget::size());
+        const int barHeight =
+                horizontalScrollBar()->isVisible() ? horizontalScrollBar()->height() : 0;
+        cropPopup_->move(cropPopupPosition(corner, view, cropPopup_->QWidget::size(),
+                                           visibleScrollBarWidth(), barHeight));
+        cropPopup_->raise();
+    }
 }
 
 void EditorView::hideTextPopup()

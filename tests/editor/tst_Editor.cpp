@@ -402,9 +402,9 @@ private slots:
                 "Pen                         => scene= undo= redo= alive=0 dead= | changedShape(1)",
                 "Crop                        => scene= undo= redo= alive=0 dead= | changedShape(12)",
                 "Crop                        => scene= undo= redo= alive=0 dead= | changedShape(12)",
-                "startCrop                   => scene= undo= redo= alive=0 dead= | changeSceneRect(0 0 300 200)",
-                "crop 40 30 200 100          => scene= undo= redo= alive=0 dead= | changeSceneRect(40 30 200 100) changedItemList changedItemList updateImageSize",
-                "finishCrop 1                => scene= undo= redo= alive=0 dead= | changedShape(1) finishCropItem"};
+                "startCrop                   => scene=, undo= redo= alive=1 dead= | canUndoChanged(true) changeSceneRect(0 0 300 200) createCropItem(item) moveCropItem(item)",
+                "crop 40 30 200 100          => scene=, undo= redo= alive=1 dead= | changeSceneRect(40 30 200 100) changedItemList updateImageSize",
+                "finishCrop 1                => scene=, undo= redo= alive=1 dead= | changedItemList changedShape(1) finishCropItem"};
         // clang-format on
     }
     void sequences()
