@@ -102,6 +102,37 @@ void crowd(Editor &editor)
     }
 }
 
+void reportReferenceCopy()
+{
+    const QImage image = noisyCapture();
+    report("reference_copy_3840x2160_argb32",
+           timeMedian(31,
+                      [&image](int) {
+                          volatile int width = image.copy().width();
+                          (void)width;
+                      }),
+           "ms");
+}
+
+PaintCounter::PaintCounter(QWidget *viewport) : viewport_(viewport)
+{
+    viewport_->installEventFilter(this);
+}
+
+void PaintCounter::settle()
+{
+    const int before = paints_;
+    for (int i = 0; i < 50 && paints_ == before; ++i)
+        QCoreApplication::processEvents();
+}
+
+bool PaintCounter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == viewport_ && event->type() == QEvent::Paint)
+        ++paints_;
+    return false;
+}
+
 QString noisyCapturePath()
 {
     static QTemporaryDir dir;

@@ -7,9 +7,11 @@
 
 #include <QEvent>
 #include <QImage>
+#include <QObject>
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 #include <vector>
@@ -33,6 +35,25 @@ QString noisyCapturePath();
 // Something like a desktop: a gradient, windows, lines of "text"; each seed differs, so
 // no two captures share pixels.
 QImage desktopLike(int seed, const QSize &size);
+
+// The figure every group prints beside its own: one copy of a 3840x2160 image.
+void reportReferenceCopy();
+
+// Counts a viewport's paint events, so a step is timed up to the end of its repaint.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *viewport);
+    // Runs the event loop until the viewport has painted again.
+    void settle();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *viewport_;
+    int paints_ = 0;
+};
 
 void sendMouse(Editor &editor, QEvent::Type type, const QPoint &point, Qt::MouseButtons buttons);
 void drag(Editor &editor, const QPoint &from, const QPoint &to, int moves);

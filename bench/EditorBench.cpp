@@ -13,18 +13,6 @@ using namespace bench;
 
 namespace {
 
-void benchCopy()
-{
-    const QImage image = noisyCapture();
-    report("reference_copy_3840x2160_argb32",
-           timeMedian(31,
-                      [&image](int) {
-                          volatile int w = image.copy().width();
-                          (void)w;
-                      }),
-           "ms");
-}
-
 void benchMosaicRebuild(const QPixmap &source)
 {
     for (const QSize size : {QSize(1920, 1080), QSize(3840, 2160)}) {
@@ -98,7 +86,7 @@ void runEditorBenchmarks()
 {
     const QImage capture = noisyCapture();
     const QString capturePath = noisyCapturePath();
-    benchCopy();
+    reportReferenceCopy();
     benchMosaicRebuild(QPixmap::fromImage(capture));
     benchMosaicMemory(capturePath);
 

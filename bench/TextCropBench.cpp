@@ -18,35 +18,6 @@ using namespace bench;
 
 namespace {
 
-// Counts the viewport's paint events, so a step is timed up to the end of its repaint.
-class Repaints : public QObject
-{
-public:
-    explicit Repaints(QWidget *viewport) : viewport_(viewport)
-    {
-        viewport_->installEventFilter(this);
-    }
-
-    void settle()
-    {
-        const int before = paints_;
-        for (int i = 0; i < 50 && paints_ == before; ++i)
-            QCoreApplication::processEvents();
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == viewport_ && event->type() == QEvent::Paint)
-            ++paints_;
-        return false;
-    }
-
-private:
-    QWidget *viewport_;
-    int paints_ = 0;
-};
-
 void viewMouse(EditorView &view, QEvent::Type type, const QPoint &point, Qt::MouseButtons buttons)
 {
     QWidget *viewport = view.viewport();
@@ -56,7 +27,7 @@ void viewMouse(EditorView &view, QEvent::Type type, const QPoint &point, Qt::Mou
     QCoreApplication::sendEvent(viewport, &event);
 }
 
-void benchTyping(EditorView &view, Repaints &repaints, Editor &editor)
+void benchTyping(EditorView &view, PaintCounter &repaints, Editor &editor)
 {
     editor.setShapeType(Editor::Text);
     const QPoint click(400, 300);
@@ -80,7 +51,7 @@ void benchTyping(EditorView &view, Repaints &repaints, Editor &editor)
     repaints.settle();
 }
 
-void benchCropDrag(EditorView &view, Repaints &repaints, Editor &editor)
+void benchCropDrag(EditorView &view, PaintCounter &repaints, Editor &editor)
 {
     editor.setShapeType(Editor::Crop);
     editor.startCrop();
@@ -112,7 +83,7 @@ void runTextCropBenchmarks()
     view->setFrameShape(QFrame::NoFrame);
     view->resize(kViewport.size());
     window.show();
-    Repaints repaints(view->viewport());
+    PaintCounter repaints(view->viewport());
     view->setEditor(editor.get());
     repaints.settle();
     benchTyping(*view, repaints, *editor);

@@ -16,36 +16,6 @@ using namespace bench;
 
 namespace {
 
-// Counts the viewport's paint events, so a step is timed up to the end of its repaint.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *viewport) : viewport_(viewport)
-    {
-        viewport_->installEventFilter(this);
-    }
-
-    // Runs the event loop until the viewport has painted again.
-    void settle()
-    {
-        const int before = paints_;
-        for (int i = 0; i < 50 && paints_ == before; ++i)
-            QCoreApplication::processEvents();
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (watched == viewport_ && event->type() == QEvent::Paint)
-            ++paints_;
-        return false;
-    }
-
-private:
-    QWidget *viewport_;
-    int paints_ = 0;
-};
-
 struct Bench
 {
     Bench() : counter(view.viewport())
@@ -86,18 +56,6 @@ std::unique_ptr<Editor> crowdedDocument(const QString &capturePath)
     crowd(*editor);
     editor->setViewCenter(QPoint(kCaptureSize.width() / 2, kCaptureSize.height() / 2));
     return editor;
-}
-
-void benchReferenceCopy()
-{
-    const QImage image = noisyCapture();
-    report("reference_copy_3840x2160_argb32",
-           timeMedian(31,
-                      [&image](int) {
-                          volatile int width = image.copy().width();
-                          (void)width;
-                      }),
-           "ms");
 }
 
 // One mouse move of a rectangle being dragged, up to the end of the view's repaint.
@@ -163,7 +121,7 @@ void benchSwitch(Bench &bench, Editor &first, Editor &second)
 
 void runViewBenchmarks()
 {
-    benchReferenceCopy();
+    reportReferenceCopy();
     const QString capturePath = noisyCapturePath();
     const std::unique_ptr<Editor> first = crowdedDocument(capturePath);
     const std::unique_ptr<Editor> second = crowdedDocument(capturePath);
