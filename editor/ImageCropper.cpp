@@ -1,5 +1,7 @@
 #include "editor/ImageCropper.h"
 
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,6 +10,8 @@
 #include <cstdlib>
 
 namespace {
+
+constexpr int kBracketLength = 16;
 
 QPen framePen(const QColor &color)
 {
@@ -19,7 +23,7 @@ QPen framePen(const QColor &color)
 QPainterPath bracket(const QPoint &outer, const QPoint &inner)
 {
     QPainterPath square;
-    square.addRect(QRect(outer, QSize(16, 16)));
+    square.addRect(QRect(outer, QSize(kBracketLength, kBracketLength)));
     QPainterPath hole;
     hole.addRect(QRect(inner, QSize(13, 13)));
     return square.subtracted(hole);
@@ -70,9 +74,27 @@ void ImageCropper::setFrame(const QRect &frame)
 {
     if (frame == croppingRect_)
         return;
-    // Outside both frames the picture stays darkened as it was.
-    update(croppingRect_.united(frame).adjusted(-2, -2, 2, 2));
+    // Only the ring between the old and the new frame changes, with the lines and corner
+    // brackets along both; the darkened outside and the picture deep inside stay as they were.
+    const int reach = kBracketLength + 2;
+    const QRegion changed = QRegion(croppingRect_.united(frame).adjusted(-2, -2, 2, 2))
+                                    .subtracted(croppingRect_.intersected(frame).adjusted(
+                                            reach, reach, -reach, -reach));
     croppingRect_ = frame;
+    repaintRegion(changed);
+}
+
+void ImageCropper::repaintRegion(const QRegion &region)
+{
+    // Through its proxy the widget would have its whole frame area repainted: the proxy
+    // merges the parts into one rectangle. The scene keeps the parts apart.
+    QGraphicsProxyWidget *proxy = graphicsProxyWidget();
+    if (proxy && proxy->scene()) {
+        for (const QRect &part : region)
+            proxy->scene()->update(proxy->mapRectToScene(QRectF(part)));
+    } else {
+        update(region);
+    }
 }
 
 ImageCropper::Region ImageCropper::regionAt(const QPointF &point) const

@@ -59,6 +59,7 @@ private:
     QRect pictureRect() const;
     QRect resized(const QPoint &delta) const;
     void setFrame(const QRect &frame);
+    void repaintRegion(const QRegion &region);
     void updateCursor(Region region);
 
     QPointF pressPos_;

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPinchGesture>
 #include <QPointer>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -468,6 +469,33 @@ private slots:
         document_->undo();
         QCOMPARE(shown(), fresh());
         QCOMPARE(clearlyDifferent(shown(), empty), 0);
+    }
+
+    // The crop frame repaints only what its drags change; what is on screen afterwards is
+    // what a full repaint draws, lines and corner brackets included.
+    void cropFrameLeavesNothingBehind()
+    {
+        view_->resize(600, 400);
+        view_->setEditor(document_.get());
+        document_->setShapeType(Editor::Crop);
+        document_->startCrop();
+        QCoreApplication::processEvents();
+        const auto dragFrame = [this](const QPoint &from, const QPoint &to) {
+            mouse(*view_, QEvent::MouseButtonPress, view_->mapFromScene(from));
+            for (int step = 1; step <= 8; ++step) {
+                mouse(*view_, QEvent::MouseMove,
+                      view_->mapFromScene(from + (to - from) * step / 8));
+                QCoreApplication::processEvents();
+            }
+            mouse(*view_, QEvent::MouseButtonRelease, view_->mapFromScene(to));
+            QCoreApplication::processEvents();
+        };
+        dragFrame(QPoint(1197, 797), QPoint(900, 600));
+        dragFrame(QPoint(400, 300), QPoint(600, 450));
+        dragFrame(QPoint(500, 400), QPoint(200, 150));
+        const QImage onScreen = view_->screen()->grabWindow(view_->winId()).toImage();
+        QCOMPARE(onScreen.convertToFormat(QImage::Format_RGB32),
+                 view_->grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 };
 
