@@ -69,7 +69,7 @@ void Editor::setPreferences(KestrelPreferences *preferences)
 
 void Editor::setShapeType(ShapeType shapeType)
 {
-    finishOpenItem();
+    settleOpenItem();
     if (shapeType_ != Crop)
         previousShapeType_ = shapeType_;
     shapeType_ = shapeType;
@@ -81,13 +81,18 @@ bool Editor::hasOpenItem() const
     return (shapeType_ == TextEditing || shapeType_ == Crop) && currentItem_;
 }
 
-void Editor::finishOpenItem()
+void Editor::settleOpenItem()
 {
-    if (hasOpenItem()) {
-        // Typed text is never lost to a change of tool or a save; only Escape drops it.
-        if (DrawingInterface *drawing = drawingOf(currentItem_))
-            drawing->finish(shapeType_ == TextEditing);
-    }
+    // Typed text is never lost to a change of tool or a save; only Escape drops it.
+    finishOpenItem(shapeType_ == TextEditing);
+}
+
+void Editor::finishOpenItem(bool succeed)
+{
+    if (!hasOpenItem())
+        return;
+    if (DrawingInterface *drawing = drawingOf(currentItem_))
+        drawing->finish(succeed);
 }
 
 void Editor::startCrop()
@@ -276,7 +281,7 @@ bool Editor::copyToClipboard()
 
 bool Editor::save(const QString &path, bool remember, int quality)
 {
-    finishOpenItem();
+    settleOpenItem();
     ImageLoadScope scope(*this);
     const QPixmap pixmap = render(false);
     if (pixmap.isNull() || !ImageFileWriter(path).write(pixmap.toImage(), quality))

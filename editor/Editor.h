@@ -62,7 +62,9 @@ public:
     void startCrop();
     // Ends an open text box (kept when it holds text) or crop frame (cancelled), as a change
     // of tool or of the document shown does.
-    void finishOpenItem();
+    void settleOpenItem();
+    // Ends an open text box or crop frame as Return (succeed) or Escape does.
+    void finishOpenItem(bool succeed);
     bool hasOpenItem() const;
 
     void undo();

@@ -2,7 +2,6 @@
 
 #include "ui_KestrelEditor.h"
 
-#include "editor/DrawingInterface.h"
 #include "history/History.h"
 #include "history/HistoryWidget.h"
 #include "mainwindow/CaptureFolder.h"
@@ -217,31 +216,18 @@ bool KestrelEditor::isEditingOpenItem() const
             && (editor->shapeType() == Editor::TextEditing || editor->shapeType() == Editor::Crop);
 }
 
-void KestrelEditor::finishOpenItem(bool succeed)
-{
-    if (!isEditingOpenItem())
-        return;
-    Editor *editor = document();
-    // The text box being edited holds the scene's focus; the crop frame being placed is the
-    // newest entry of the undo list. Every other item ignores finish().
-    QGraphicsItem *item = editor->shapeType() == Editor::TextEditing
-            ? editor->focusItem()
-            : (editor->undoList().isEmpty() ? nullptr : editor->undoList().constLast());
-    if (auto *drawing = dynamic_cast<DrawingInterface *>(item))
-        drawing->finish(succeed);
-}
-
 void KestrelEditor::onEscape()
 {
     if (isEditingOpenItem())
-        finishOpenItem(false);
+        document()->finishOpenItem(false);
     else
         close();
 }
 
 void KestrelEditor::onReturn()
 {
-    finishOpenItem(true);
+    if (isEditingOpenItem())
+        document()->finishOpenItem(true);
 }
 
 void KestrelEditor::selectHistoryRow(int step)
@@ -384,7 +370,8 @@ void KestrelEditor::ShowResultWindow()
 
 void KestrelEditor::onHistorySelectionChanged(QListWidgetItem *item)
 {
-    finishOpenItem(false);
+    if (Editor *shown = document())
+        shown->settleOpenItem();
     Editor *editor = item ? item->data(Qt::UserRole).value<History>().editor() : nullptr;
     const bool readable = editor && editor->isImageLoaded();
     ui_->graphicsView_->setEditor(readable ? editor : nullptr);
@@ -702,7 +689,8 @@ void KestrelEditor::closeEvent(QCloseEvent *event)
     if (!preferences_.getBool(KestrelPreferences::TrayMode, true))
         quitRequested_ = true;
     event->ignore();
-    finishOpenItem(false);
+    if (Editor *shown = document())
+        shown->settleOpenItem();
     if (!quitRequested_) {
         Trace(2, QStringLiteral("closeEvent"), "hide");
         hide();

@@ -107,8 +107,6 @@ private:
     void updatePrefValue(int index, bool value);
     // The shown document, or null.
     Editor *document() const;
-    // Ends the shown document's open text box or crop frame, if it has one.
-    void finishOpenItem(bool succeed);
     bool isEditingOpenItem() const;
     void onEscape();
     void onReturn();

@@ -140,7 +140,7 @@ void EditorView::setEditor(Editor *editor)
         editor_->setViewCenter(mapToScene(viewport()->rect().center()).toPoint());
         // A box left open would lose its popup and its text with the switch.
         if (editor_ != editor)
-            editor_->finishOpenItem();
+            editor_->settleOpenItem();
     }
     disconnectEditor();
     background_.invalidate();
@@ -470,8 +470,7 @@ void EditorView::onCreateTextItem(DrawingTextItem *item)
     item->setToolPopup(
             textPopup_,
             {connect(textPopup_, &TextPopup::fontChanged, item, &DrawingTextItem::onChangeFont),
-             connect(item, &DrawingTextItem::fontRequested, textPopup_,
-                     &TextPopup::announceFont)});
+             connect(item, &DrawingTextItem::fontRequested, textPopup_, &TextPopup::announceFont)});
 }
 
 void EditorView::onMoveTextItem(DrawingTextItem *)

@@ -317,6 +317,42 @@ private slots:
         QCOMPARE(editor->render(false).toImage().pixelColor(150, 100), QColor(255, 192, 0));
     }
 
+    // Typed text is lost only to Escape, never to a new capture or the window closing.
+    void openTextBoxEnds_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<int>("kept");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("Escape") << "escape" << 0 << true;
+        QTest::newRow("Return") << "return" << 1 << true;
+        QTest::newRow("a new capture") << "capture" << 1 << true;
+        QTest::newRow("closing the window") << "close" << 1 << false;
+    }
+    void openTextBoxEnds()
+    {
+        QFETCH(QString, ending);
+        window_->treatCommand("/path " + capture_);
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        Editor *editor = view()->editor();
+        window_->onClickText();
+        sendMouse(*editor, QEvent::GraphicsSceneMousePress, QPoint(50, 50));
+        sendMouse(*editor, QEvent::GraphicsSceneMouseRelease, QPoint(50, 50));
+        QInputMethodEvent typing;
+        typing.setCommitString("memo");
+        QVERIFY(editor->focusItem());
+        editor->sendEvent(editor->focusItem(), &typing);
+        if (ending == "escape")
+            QTest::keyClick(window_.get(), Qt::Key_Escape);
+        else if (ending == "return")
+            QTest::keyClick(window_.get(), Qt::Key_Return);
+        else if (ending == "capture")
+            window_->treatCommand("/path " + writeCapture("second.png", QSize(200, 100)));
+        else
+            window_->close();
+        QTEST(editor->undoList().size(), "kept");
+        QTEST(window_->isVisible(), "shown");
+    }
+
     void controlsFollowTheDocument()
     {
         const auto enabledOnes = [&] {
