@@ -4,9 +4,7 @@
 #include "widgets/Menu.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QEvent>
-#include <QListView>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWidgetAction>
@@ -98,11 +96,4 @@ void Popup::prepareControls()
     const auto buttons = findChildren<QAbstractButton *>();
     for (QAbstractButton *button : buttons)
         button->setCursor(Qt::PointingHandCursor);
-    const auto boxes = findChildren<QComboBox *>();
-    for (QComboBox *box : boxes) {
-        box->setCursor(Qt::PointingHandCursor);
-        box->setView(new QListView(box));
-        box->view()->setCursor(Qt::PointingHandCursor);
-        box->setMaxVisibleItems(10);
-    }
 }

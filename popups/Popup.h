@@ -5,7 +5,6 @@
 #include <QWidget>
 
 class Menu;
-class QComboBox;
 
 // Base of the tool option panels. A panel is shown either inside a Menu under its tool
 // button (attachMenu) or on its own beside the document, and tells how it was left through
@@ -41,8 +40,7 @@ protected:
     // The offered value closest to value (the smaller one on a tie), so a hand-edited
     // setting outside the offer still shows a choice.
     static int nearestChoice(const QVector<int> &offered, int value);
-    // Pointing-hand cursor on every button and combo box of the panel, and a list drop-down
-    // that the style sheet can reach.
+    // Pointing-hand cursor on every button of the panel; its combo boxes bring their own.
     void prepareControls();
 
 private:
