@@ -15,9 +15,8 @@ constexpr int kArrowRoom = 16;
 constexpr int kMenuInset = 4;
 } // namespace
 
-ColorSelectButton::ColorSelectButton(QWidget *parent) : QPushButton(parent)
+ColorSelectButton::ColorSelectButton(QWidget *parent) : ItemButton(parent)
 {
-    setCursor(Qt::PointingHandCursor);
     setCheckable(true);
 }
 
@@ -73,7 +72,7 @@ QPixmap ColorSelectButton::swatch(const QColor &color, const QSize &size)
 
 void ColorSelectButton::paintEvent(QPaintEvent *event)
 {
-    QPushButton::paintEvent(event);
+    ItemButton::paintEvent(event);
     QStyleOptionButton option;
     initStyleOption(&option);
     QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "widgets/ItemButton.h"
+
 #include <QColor>
-#include <QPushButton>
 
 class QPainter;
 
 // A checkable swatch that holds and shows one colour. Fully transparent shows as white with
 // a red slash, translucent colours over a checkerboard; the checked swatch carries a tick.
-class ColorSelectButton : public QPushButton
+class ColorSelectButton : public ItemButton
 {
     Q_OBJECT
     Q_DISABLE_COPY(ColorSelectButton)
