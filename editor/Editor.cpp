@@ -279,12 +279,17 @@ bool Editor::copyToClipboard()
     return true;
 }
 
-bool Editor::save(const QString &path, bool remember, int quality)
+QImage Editor::picture()
 {
     settleOpenItem();
     ImageLoadScope scope(*this);
-    const QPixmap pixmap = render(false);
-    if (pixmap.isNull() || !ImageFileWriter(path).write(pixmap.toImage(), quality))
+    return render(false).toImage();
+}
+
+bool Editor::save(const QString &path, bool remember, int quality)
+{
+    const QImage image = picture();
+    if (image.isNull() || !ImageFileWriter(path).write(image, quality))
         return false;
     if (remember)
         setSavedPath(path);

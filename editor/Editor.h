@@ -4,6 +4,7 @@
 #include "editor/UndoLists.h"
 
 #include <QGraphicsScene>
+#include <QImage>
 #include <QList>
 #include <QPixmap>
 #include <QPoint>
@@ -79,6 +80,9 @@ public:
     // the image is not loaded or cannot be copied.
     QPixmap render(bool withoutCrop);
     using QGraphicsScene::render;
+    // The picture a save writes: an open text box or crop frame is ended first, and the
+    // image is loaded for the moment when this capture is not the one shown.
+    QImage picture();
     bool copyToClipboard();
     // Writes through a temporary file renamed over `path`, so a failed save leaves any
     // existing file as it was. The format is everything after the last dot of the name.

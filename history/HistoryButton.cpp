@@ -1,6 +1,8 @@
 #include "history/HistoryButton.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -162,4 +164,31 @@ void HistoryButton::paintEvent(QPaintEvent *)
         focus.rect = contents;
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+void HistoryButton::mousePressEvent(QMouseEvent *event)
+{
+    drag_ = event->button() == Qt::LeftButton ? Drag::Pressed : Drag::None;
+    dragFrom_ = event->pos();
+    QPushButton::mousePressEvent(event);
+}
+
+void HistoryButton::mouseMoveEvent(QMouseEvent *event)
+{
+    if (drag_ == Drag::Pressed && (event->buttons() & Qt::LeftButton)
+        && (event->pos() - dragFrom_).manhattanLength() >= QApplication::startDragDistance()) {
+        drag_ = Drag::Started;
+        // Up again, the button does not click when the mouse button is released.
+        setDown(false);
+        emit dragStarted();
+        return;
+    }
+    if (drag_ != Drag::Started)
+        QPushButton::mouseMoveEvent(event);
+}
+
+void HistoryButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    drag_ = Drag::None;
+    QPushButton::mouseReleaseEvent(event);
 }

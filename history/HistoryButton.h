@@ -35,6 +35,8 @@ public:
 signals:
     void clickCloseButton();
     void changeSelectChecked(bool checked);
+    // The thumbnail was pulled further than a click moves: it is a drag, never a click.
+    void dragStarted();
 
 public slots:
     void onImageSaved(bool saved);
@@ -47,6 +49,9 @@ protected:
     void leaveEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void setStateProperty(const char *name, bool value);
@@ -58,4 +63,8 @@ private:
     QLabel *const unreadableIcon_;
     HistorySelectMode mode_ = NormalSelectMode;
     QColor canvasColor_;
+    // A left press becomes a drag once it moves far enough, and stays one until released.
+    enum class Drag { None, Pressed, Started };
+    Drag drag_ = Drag::None;
+    QPoint dragFrom_;
 };

@@ -57,6 +57,7 @@ HistoryButtonWidget::HistoryButtonWidget(HistoryListWidgetItem *item, QWidget *p
     layout->addStretch();
 
     connect(button_, &QPushButton::clicked, this, &HistoryButtonWidget::onClicked);
+    connect(button_, &HistoryButton::dragStarted, this, [this] { emit dragStarted(item_); });
     connect(button_, &HistoryButton::clickCloseButton, this,
             &HistoryButtonWidget::onContextMenuDelete);
     connect(this, &HistoryButtonWidget::imageSaved, button_, &HistoryButton::onImageSaved);

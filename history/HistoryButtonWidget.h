@@ -36,6 +36,7 @@ public:
 
 signals:
     void clicked(HistoryListWidgetItem *item);
+    void dragStarted(HistoryListWidgetItem *item);
     void imageSaved(bool saved);
     void changeSelectChecked(bool checked);
     void changeSelectionMode(HistorySelectMode mode);

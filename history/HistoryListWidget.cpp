@@ -5,6 +5,7 @@
 #include "history/HistoryButton.h"
 #include "history/HistoryButtonWidget.h"
 #include "history/HistoryListWidgetItem.h"
+#include "output/CaptureMimeData.h"
 #include "preferences/KestrelPreferences.h"
 
 #include <QDesktopServices>
@@ -66,6 +67,7 @@ void HistoryListWidget::connectRow(HistoryListWidgetItem *item, HistoryButtonWid
     connect(this, &HistoryListWidget::changeSelectionMode, widget,
             &HistoryButtonWidget::changeSelectionMode);
     connect(widget, &HistoryButtonWidget::clicked, this, &HistoryListWidget::onHistoryClicked);
+    connect(widget, &HistoryButtonWidget::dragStarted, this, &HistoryListWidget::onDragStarted);
     connect(widget, &HistoryButtonWidget::changeSelectChecked, this,
             &HistoryListWidget::changeSelectChecked);
     connect(widget, &HistoryButtonWidget::contextMenuSave, this,
@@ -137,6 +139,13 @@ void HistoryListWidget::onHistoryClicked(HistoryListWidgetItem *item)
     if (HistoryButtonWidget *widget = buttonWidget(item))
         widget->button()->setChecked(true);
     setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+}
+
+void HistoryListWidget::onDragStarted(HistoryListWidgetItem *item)
+{
+    // The list, not the row, is the source: a row may go while the drag runs.
+    if (Editor *editor = item && row(item) >= 0 ? item->editor() : nullptr)
+        CaptureMimeData::startDrag(this, editor->picture());
 }
 
 void HistoryListWidget::selectRow(int row)

@@ -62,6 +62,8 @@ public slots:
     void onContextMenuOpenSavedFolder(HistoryListWidgetItem *item);
     void onContextMenuOpenSavedImage(HistoryListWidgetItem *item);
     void onHistoryClicked(HistoryListWidgetItem *item);
+    // Hands the row's annotated capture to whatever it is dropped on; the selection stays.
+    void onDragStarted(HistoryListWidgetItem *item);
     void onItemSelectionChanged();
 
 private:

@@ -20,18 +20,6 @@ namespace {
 // Each job holds one decoded picture; a few at a time keep every core busy.
 constexpr int kMaxJobs = 4;
 
-// The picture a save writes, with its items and crop; the pixels are loaded for the
-// moment when the capture is not the one shown.
-QImage renderedPicture(Editor &editor)
-{
-    const bool loaded = editor.isImageLoaded();
-    editor.setImageLoaded(true);
-    const QImage picture = editor.render(false).toImage();
-    if (!loaded)
-        editor.setImageLoaded(false);
-    return picture;
-}
-
 } // namespace
 
 struct MultiSaver::Job
@@ -130,7 +118,7 @@ void MultiSaver::start(int quality, std::unique_ptr<Job> job)
     // Without items or crop the file holds the capture's own pixels, decoded by the worker.
     const bool plain = editor->items().isEmpty() && editor->cropRect().isEmpty();
     const QString capture = plain ? editor->imagePath() : QString();
-    const QImage picture = plain ? QImage() : renderedPicture(*editor);
+    const QImage picture = plain ? QImage() : editor->picture();
     pool_.start([this, raw, capture, picture, target, quality] {
         const QImage image = capture.isEmpty() ? picture : Editor::loadCapture(capture);
         raw->written = !image.isNull() && ImageFileWriter(target).write(image, quality);

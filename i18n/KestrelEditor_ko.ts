@@ -76,6 +76,10 @@
         <source>Cannot find a free file name in the capture folder %1.</source>
         <translation>캡처 폴더 %1에서 사용할 수 있는 파일 이름을 찾을 수 없습니다.</translation>
     </message>
+    <message>
+        <source>Cannot write the capture into %1.</source>
+        <translation>캡처를 %1에 쓸 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>CaptureTray</name>

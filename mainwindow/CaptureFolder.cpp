@@ -26,11 +26,6 @@ bool ownedByUser(const QFileInfo &info)
 
 } // namespace
 
-QString CaptureFolder::path()
-{
-    return QDir::tempPath() + QStringLiteral("/Norvane/KesTempStorage");
-}
-
 int CaptureFolder::removeCaptures(const QString &folder)
 {
     const QFileInfo folderInfo(folder);

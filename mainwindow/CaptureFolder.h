@@ -2,13 +2,10 @@
 
 #include <QString>
 
-// The folder the capture program writes its captures into ("Norvane/KesTempStorage" in
-// the system's temporary folder) and its clean-up when the editor exits.
+// The clean-up of the capture folder (CaptureStorage::folderPath()) when the editor exits.
 class CaptureFolder
 {
 public:
-    static QString path();
-
     // Removes the user's own capture files: regular files named "*.png" directly inside
     // folder. Links, sub-folders and other users' files stay, and nothing is done in a
     // folder that is itself a link or not the user's own. A file that cannot be removed is

@@ -10,6 +10,7 @@
 #include "mainwindow/ImagePrinter.h"
 #include "output/FileNameFormatSettingDialog.h"
 #include "platform/CaptureProgramLink.h"
+#include "platform/CaptureStorage.h"
 #include "platform/CommandLineSplitter.h"
 #include "platform/RegularFile.h"
 #include "platform/Trace.h"
@@ -718,7 +719,7 @@ void KestrelEditor::runExitRoutine()
         StatisticsClient::Finalize();
     if (crashReporter_)
         crashReporter_->ThreadFinalize();
-    CaptureFolder::removeCaptures(CaptureFolder::path());
+    CaptureFolder::removeCaptures(CaptureStorage::folderPath());
     QCoreApplication::quit();
 }
 

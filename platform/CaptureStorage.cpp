@@ -1,11 +1,13 @@
 #include "platform/CaptureStorage.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QSaveFile>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -78,6 +80,17 @@ bool CaptureStorage::prepare(QString *error)
 
 QString CaptureStorage::writeNew(const QImage &image, const QString &prefix, QString *error)
 {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        *error = tr("Cannot write the capture into %1.").arg(folderPath());
+        return QString();
+    }
+    return writeNewPng(png, prefix, error);
+}
+
+QString CaptureStorage::writeNewPng(const QByteArray &png, const QString &prefix, QString *error)
+{
     if (!prepare(error))
         return QString();
     const QString stem = folderPath() + QLatin1Char('/') + prefix
@@ -85,20 +98,21 @@ QString CaptureStorage::writeNew(const QImage &image, const QString &prefix, QSt
     for (int attempt = 1; attempt <= kMaxNameTries; ++attempt) {
         const QString path = stem + (attempt == 1 ? QString() : QStringLiteral("_%1").arg(attempt))
                 + QStringLiteral(".png");
-        QFile file(path);
+        QFile placeholder(path);
         // NewOnly creates exclusively: it neither reuses a name nor follows a planted link.
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            if (file.exists() || QFileInfo(path).isSymLink())
+        if (!placeholder.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (placeholder.exists() || QFileInfo(path).isSymLink())
                 continue;
-            *error = tr("Cannot write the capture %1: %2").arg(path, file.errorString());
+            *error = tr("Cannot write the capture %1: %2").arg(path, placeholder.errorString());
             return QString();
         }
-        if (image.save(&file, "PNG") && file.flush()) {
-            file.close();
+        placeholder.close();
+        // The temporary file takes these permissions when it is renamed over the name.
+        placeholder.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(png) == png.size() && file.commit())
             return path;
-        }
-        file.close();
-        file.remove();
+        placeholder.remove();
         *error = tr("Cannot write the capture %1.").arg(path);
         return QString();
     }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+class QByteArray;
 class QImage;
 
 // The folder captures are written to: "Norvane/KesTempStorage" in the temporary folder,
@@ -21,8 +22,11 @@ public:
 
     // Writes image as a PNG under a name that no file in the folder has yet (the name is
     // taken with an exclusive create, so two captures in one millisecond still get two
-    // files). Returns the path, or an empty string with a message in error.
+    // files). The file is readable by the user alone and appears only once it is whole.
+    // Returns the path, or an empty string with a message in error.
     static QString writeNew(const QImage &image, const QString &prefix, QString *error);
+    // The same for a picture already encoded as PNG.
+    static QString writeNewPng(const QByteArray &png, const QString &prefix, QString *error);
 
 private:
     static bool preparePrivateFolder(const QString &folder, QString *error);

@@ -2,6 +2,7 @@
 
 #include "editor/DrawingCropItem.h"
 #include "editor/DrawingTextItem.h"
+#include "output/CaptureMimeData.h"
 #include "popups/CropPopup.h"
 #include "popups/TextPopup.h"
 #include "preferences/KestrelPreferences.h"
@@ -9,6 +10,7 @@
 #include "widgets/ItemButton.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGestureEvent>
@@ -23,6 +25,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -728,6 +731,14 @@ bool EditorView::strokeFrameHolds() const
 void EditorView::mousePressEvent(QMouseEvent *event)
 {
     strokeFrame_.clear();
+    const bool ctrlPress = editor_ && event->button() == Qt::LeftButton
+            && (event->modifiers() & Qt::ControlModifier);
+    ctrlDrag_ = ctrlPress ? CtrlDrag::Pressed : CtrlDrag::None;
+    if (ctrlPress) {
+        dragFrom_ = event->pos();
+        event->accept();
+        return;
+    }
     const bool stroke = editor_ && event->button() == Qt::LeftButton
             && editor_->shapeType() >= Editor::Pen && editor_->shapeType() <= Editor::Mosaic
             && !editor_->gestureActive();
@@ -752,8 +763,28 @@ void EditorView::mousePressEvent(QMouseEvent *event)
     }
 }
 
+void EditorView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        ctrlDrag_ = CtrlDrag::None; // the drag took the release with it
+    if (ctrlDrag_ == CtrlDrag::None) {
+        QGraphicsView::mouseMoveEvent(event);
+        return;
+    }
+    event->accept();
+    if (ctrlDrag_ == CtrlDrag::Pressed && editor_
+        && (event->pos() - dragFrom_).manhattanLength() >= QApplication::startDragDistance()) {
+        ctrlDrag_ = CtrlDrag::Started;
+        CaptureMimeData::startDrag(this, editor_->picture());
+    }
+}
+
 void EditorView::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (std::exchange(ctrlDrag_, CtrlDrag::None) != CtrlDrag::None) {
+        event->accept();
+        return;
+    }
     QGraphicsView::mouseReleaseEvent(event);
     strokeFrame_.clear();
 }

@@ -97,8 +97,10 @@ protected:
     void hideEvent(QHideEvent *event) override;
     void drawBackground(QPainter *painter, const QRectF &rect) override;
     void paintEvent(QPaintEvent *event) override;
-    // The scene handles the mouse; the view only notes when a stroke begins and ends.
+    // The scene handles the mouse; the view only notes when a stroke begins and ends, and
+    // keeps a press with Ctrl held for dragging the capture out of the window.
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
     // Touch gestures, one step each; `event` hands them over.
@@ -153,6 +155,11 @@ private:
     StrokeFrame strokeFrame_;
     int strokeUndoCount_ = 0;
     int strokeRedoCount_ = 0;
+    // From a Ctrl press to its release the scene hears nothing of the mouse; once the press
+    // has moved far enough, the capture is dragged out.
+    enum class CtrlDrag { None, Pressed, Started };
+    CtrlDrag ctrlDrag_ = CtrlDrag::None;
+    QPoint dragFrom_;
     const QCursor eraserCursor_;
     const QCursor penCursor_;
     const QCursor highlighterCursor_;

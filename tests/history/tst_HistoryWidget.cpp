@@ -5,16 +5,19 @@
 #include "history/HistoryListWidget.h"
 #include "history/HistoryListWidgetItem.h"
 #include "history/HistoryWidget.h"
+#include "platform/CaptureStorage.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
 #include "support/ModalDialogAnswerer.h"
 #include "support/TestEnvironment.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -392,6 +395,37 @@ private slots:
         thumbnailAt(1)->closeButton()->click();
         QCOMPARE(list()->count(), 1);
         QVERIFY(!thumbnailAt(0)->isUnreadable());
+    }
+
+    // Pulling a thumbnail drags its capture out and leaves the selection; a click selects.
+    void thumbnailDrag_data()
+    {
+        QTest::addColumn<bool>("pulled");
+        row("click", false);
+        row("drag", true);
+    }
+
+    void thumbnailDrag()
+    {
+        QFETCH(bool, pulled);
+        addCaptures(2);
+        HistoryButton *thumbnail = thumbnailAt(1);
+        auto captures = [] {
+            return QDir(CaptureStorage::folderPath()).entryList(QDir::Files).size();
+        };
+        const int before = captures();
+        const QPoint from = thumbnail->rect().center();
+        const QPoint to = from + QPoint(pulled ? QApplication::startDragDistance() : 0, 0);
+        QTest::mousePress(thumbnail, Qt::LeftButton, {}, from);
+        // Once dragged, a move over the thumbnail does not press it again.
+        for (const QPoint &at : {to, to + QPoint(0, 1)}) {
+            QMouseEvent move(QEvent::MouseMove, at, thumbnail->mapToGlobal(at), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(thumbnail, &move);
+        }
+        QTest::mouseRelease(thumbnail, Qt::LeftButton, {}, to);
+        QCOMPARE(list()->firstSelectedItem(), list()->historyItem(pulled ? 0 : 1));
+        QTRY_COMPARE(captures() - before, int(pulled));
     }
 };
 

@@ -2,6 +2,7 @@
 #include "history/HistoryWidget.h"
 #include "mainwindow/CaptureFolder.h"
 #include "mainwindow/KestrelEditor.h"
+#include "platform/CaptureStorage.h"
 #include "popups/ColorSelectButton.h"
 #include "popups/ColorSelectPopup.h"
 #include "preferences/PreferencesDialog.h"
@@ -35,10 +36,10 @@ namespace {
 
 QString writeCapture(const QString &name, const QSize &size)
 {
-    QDir().mkpath(CaptureFolder::path());
+    QDir().mkpath(CaptureStorage::folderPath());
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
-    const QString path = CaptureFolder::path() + "/" + name;
+    const QString path = CaptureStorage::folderPath() + "/" + name;
     image.save(path);
     return path;
 }
@@ -107,7 +108,7 @@ private slots:
     void init()
     {
         TestEnvironment::resetRegistry();
-        QDir(CaptureFolder::path()).removeRecursively();
+        QDir(CaptureStorage::folderPath()).removeRecursively();
         capture_ = writeCapture("capture.png", QSize(300, 200));
         calls_ = std::make_unique<ServiceCallLog>();
         peer_ = std::make_unique<CapturePeer>();
@@ -213,7 +214,7 @@ private slots:
     void unreadableCaptureWarns()
     {
         const auto seen = ModalDialogAnswerer::clickStandardButton(QDialogButtonBox::Ok);
-        window_->treatCommand("/path " + CaptureFolder::path() + "/missing.png");
+        window_->treatCommand("/path " + CaptureStorage::folderPath() + "/missing.png");
         QVERIFY(seen->answered);
         QVERIFY(seen->labels.contains(QStringLiteral("Failed to capture image.")));
         QCOMPARE(rows(), 0);
@@ -462,7 +463,7 @@ private slots:
     // entered, and a capture folder that is itself a link is left alone.
     void captureFolderCleanUp()
     {
-        const QString folder = CaptureFolder::path();
+        const QString folder = CaptureStorage::folderPath();
         const QString outside = TestEnvironment::tempDir() + "/outside";
         QDir().mkpath(outside + "/pictures");
         QFile(capture_).copy(outside + "/kept.png");

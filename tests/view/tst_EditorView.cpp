@@ -54,12 +54,13 @@ void wheel(EditorView &view, const QPoint &position, int delta, Qt::KeyboardModi
 }
 
 // A press, a move with the left button held, or a release on the viewport.
-void mouse(EditorView &view, QEvent::Type type, const QPoint &position)
+void mouse(EditorView &view, QEvent::Type type, const QPoint &position,
+           Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QMouseEvent event(type, position, view.viewport()->mapToGlobal(position),
                       type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                       type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
-                      Qt::NoModifier);
+                      modifiers);
     QCoreApplication::sendEvent(view.viewport(), &event);
 }
 
@@ -496,6 +497,33 @@ private slots:
         const QImage onScreen = view_->screen()->grabWindow(view_->winId()).toImage();
         QCOMPARE(onScreen.convertToFormat(QImage::Format_RGB32),
                  view_->grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
+
+    // A drag with Ctrl held takes the capture out of the window: the scene hears nothing of
+    // it, so even the eraser leaves the item under the press and the moves.
+    void ctrlDragLeavesDocument_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("items");
+        row("eraser", int(Editor::Eraser), int(Qt::ControlModifier), 1);
+        row("figure without Ctrl", int(Editor::Rect), int(Qt::NoModifier), 2);
+    }
+
+    void ctrlDragLeavesDocument()
+    {
+        QFETCH(int, tool);
+        QFETCH(int, modifiers);
+        QFETCH(int, items);
+        drag(*document_, {QPoint(0, 0), QPoint(300, 200)});
+        view_->setEditor(document_.get());
+        document_->setShapeType(Editor::ShapeType(tool));
+        const auto held = Qt::KeyboardModifiers(modifiers);
+        mouse(*view_, QEvent::MouseButtonPress, QPoint(0, 0), held);
+        mouse(*view_, QEvent::MouseMove, QPoint(60, 40), held);
+        mouse(*view_, QEvent::MouseMove, QPoint(150, 100), held);
+        mouse(*view_, QEvent::MouseButtonRelease, QPoint(150, 100), held);
+        QCOMPARE(document_->items().size(), items);
     }
 };
 
