@@ -333,8 +333,12 @@ void KestrelEditor::AddNewPixmap(const QString &path, QPoint position, bool skip
     const QSize image = editor->imageRect().size();
     const QRect available = screen()->availableGeometry();
     const int toolbarHeight = ui_->toolbar_->height();
-    const int wantedWidth = std::min(image.width() + ui_->historyWidget_->width() + kCaptureMargin,
-                                     available.width());
+    // Never so narrow that tool buttons fall off the end of the tool bar: it has no
+    // overflow button to reach them.
+    const int wantedWidth =
+            std::min(std::max(image.width() + ui_->historyWidget_->width() + kCaptureMargin,
+                              ui_->toolbar_->sizeHint().width()),
+                     available.width());
     const int wantedHeight =
             std::min(image.height() + toolbarHeight + ui_->bannerWidget_->height() + kCaptureMargin,
                      available.height());
