@@ -345,6 +345,9 @@ void KestrelEditor::AddNewPixmap(const QString &path, QPoint position, bool skip
     const int x = std::max(position.x() - kCaptureOffset, 0);
     const int y = std::max(position.y() - toolbarHeight - kCaptureOffset, 0);
 
+    // Placed before it shows as well: an X11 window manager places a window that shows
+    // without a position of its own wherever it likes.
+    move(x, y);
     if (!skipShow) {
         StatisticsClient::ExecuteAction("cap_30_03");
         if (isMinimisedOrEnlarged(*this))
@@ -356,7 +359,10 @@ void KestrelEditor::AddNewPixmap(const QString &path, QPoint position, bool skip
     // overhang the screen.
     const int extraWidth = frameGeometry().width() - width();
     const int extraHeight = frameGeometry().height() - height();
-    setGeometry(x, y, wantedWidth - extraWidth, wantedHeight - extraHeight);
+    resize(wantedWidth - extraWidth, wantedHeight - extraHeight);
+    // The frame's corner goes to (x, y): on X11 the frame is not known yet right after the
+    // window shows, and placing the inside there would push the title bar off the screen.
+    move(x, y);
     FitWindowToScreen(this, QPoint(0, 0));
     BringToFront(this);
 }
