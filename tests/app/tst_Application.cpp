@@ -1,5 +1,6 @@
 #include "app/Application.h"
 #include "support/DataRow.h"
+#include "support/FileBytes.h"
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
@@ -81,10 +82,8 @@ private slots:
         QFETCH(QString, sheet);
         QFETCH(QString, resolved);
         const QString path = TestEnvironment::tempDir() + QStringLiteral("/variables.ini");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[General]\n|color1|=\"#112233\"\n|color10|=\"rgba(1, 2, 3, 0.5)\"\n");
-        file.close();
+        QVERIFY(writeBytes(path,
+                           "[General]\n|color1|=\"#112233\"\n|color10|=\"rgba(1, 2, 3, 0.5)\"\n"));
         QCOMPARE(Application::ResolveStyleVariables(sheet, path), resolved);
     }
 

@@ -8,6 +8,7 @@
 #include "platform/RegistrySettings.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
+#include "support/FileBytes.h"
 #include "support/TestEnvironment.h"
 
 #include <QClipboard>
@@ -122,11 +123,9 @@ private slots:
         const QString file = CaptureStorage::folderPath() + '/' + captureFiles().at(0);
         QCOMPARE(QImage(file).size(), QSize(640, 480));
 
-        const auto editorLog = [] {
-            QFile log(QDir::tempPath() + "/KestrelEditor/KestrelEditor.log");
-            return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(editorLog().contains(("\"/path\" \"" + file).toUtf8()), 20000);
+        const QString editorLog = QDir::tempPath() + "/KestrelEditor/KestrelEditor.log";
+        QTRY_VERIFY_WITH_TIMEOUT(readBytes(editorLog).contains(("\"/path\" \"" + file).toUtf8()),
+                                 20000);
         capture.start(KESTREL_EXECUTABLE, {"/kill"});
         QVERIFY(capture.waitForFinished(20000));
         xserver.terminate();

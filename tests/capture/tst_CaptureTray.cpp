@@ -6,6 +6,7 @@
 #include "platform/Trace.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
+#include "support/FileBytes.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -20,12 +21,6 @@ RegionOverlay *shownOverlay()
             return overlay;
     }
     return nullptr;
-}
-
-QByteArray traceLog()
-{
-    QFile log(TraceLogPath());
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 } // namespace
 
@@ -75,8 +70,9 @@ private slots:
         preferences.save();
 
         QVERIFY(PostMessageToKestrel(message, 7, -1) != 0);
-        QTRY_VERIFY(traceLog().contains(
-                QStringLiteral("CaptureWindow : %1 [7] [-1]").arg(message).toUtf8()));
+        const QByteArray entry =
+                QStringLiteral("CaptureWindow : %1 [7] [-1]").arg(message).toUtf8();
+        QTRY_VERIFY(readBytes(TraceLogPath()).contains(entry));
         if (!overlay)
             QTest::qWait(500); // longer than a capture takes to freeze the screen
         QTRY_COMPARE(shownOverlay() != nullptr, overlay);

@@ -1,6 +1,7 @@
 #include "editor/DrawingItem.h"
 #include "editor/DrawingMosaicItem.h"
 #include "preferences/KestrelPreferences.h"
+#include "support/FileBytes.h"
 #include "support/TestEnvironment.h"
 #include "tests/editor/EditorTestSupport.h"
 
@@ -455,11 +456,10 @@ private slots:
     void badCapturesGiveNothing()
     {
         QFETCH(QByteArray, bytes);
-        QFile file(dir_->filePath("bad.png"));
-        QVERIFY(bytes.isNull() || (file.open(QIODevice::WriteOnly) && file.write(bytes) >= 0));
-        file.close();
+        const QString bad = dir_->filePath("bad.png");
+        QVERIFY(bytes.isNull() || writeBytes(bad, bytes));
         Editor editor;
-        editor.setImagePath(file.fileName());
+        editor.setImagePath(bad);
         editor.setImageLoaded(true);
         QVERIFY(!editor.isImageLoaded());
         QVERIFY(editor.imageRect().isEmpty());

@@ -7,6 +7,7 @@
 #include "preferences/KestrelPreferences.h"
 #include "services/StatisticsClient.h"
 #include "support/DataRow.h"
+#include "support/FileBytes.h"
 #include "support/ModalDialogAnswerer.h"
 #include "support/ServiceCallLog.h"
 #include "support/TestEnvironment.h"
@@ -40,17 +41,6 @@ class tst_SaveFlows : public QObject
     HistoryButton *thumbnail(int row) { return list()->buttonWidget(list()->item(row))->button(); }
     QString path(const QString &name) const { return dir_->filePath(name); }
     static QRgb colourOf(int capture) { return QColor::fromHsv(capture * 40, 200, 200).rgb(); }
-    static QByteArray contents(const QString &file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static bool write(const QString &file, const QByteArray &bytes, bool newOnly = false)
-    {
-        QFile f(file);
-        return f.open(QIODevice::WriteOnly | (newOnly ? QIODevice::NewOnly : QIODevice::Truncate))
-                && f.write(bytes) == bytes.size();
-    }
     void addCaptures(int count, QSize size = QSize(48, 32))
     {
         for (int i = 0; i < count; ++i) {
@@ -147,7 +137,7 @@ private slots:
         QFETCH(Names, expected);
         QFETCH(QString, warning);
         const QString out = setFolders(folder);
-        QVERIFY(write(path("file"), "a file") && write(path("out/shot_2.png"), "old"));
+        QVERIFY(writeBytes(path("file"), "a file") && writeBytes(path("out/shot_2.png"), "old"));
         addCaptures(3);
         list()->onHistoryClicked(list()->historyItem(2)); // the shown capture is in memory
         QVERIFY(!vanished || QFile::remove(editors_[2]->imagePath()));
@@ -165,7 +155,7 @@ private slots:
             QVERIFY(file.isEmpty() || QImage(file).pixel(1, 1) == colourOf(capture));
             QCOMPARE(thumbnail(2 - capture)->saveIcon()->isHidden(), file.isEmpty());
         }
-        QCOMPARE(contents(path("out/shot_2.png")), QByteArray("old"));
+        QCOMPARE(readBytes(path("out/shot_2.png")), QByteArray("old"));
         if (folder == "out") // and no placeholder is left behind
             QCOMPARE(QDir(out).entryList(QDir::Files).size(), expected.size() + 1);
         QVERIFY(!warned || warned->labels.contains(warning));
@@ -209,7 +199,7 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(QString, outcome);
         const QString out = setFolders(folder, format);
-        QVERIFY(existing.isEmpty() || write(out + '/' + existing, "old"));
+        QVERIFY(existing.isEmpty() || writeBytes(out + '/' + existing, "old"));
         // The capture saved is not the one shown, whose pixels are in memory; JPG refuses
         // pictures this wide only once the file is open.
         addCaptures(2, typed == "wide.jpg" ? QSize(70000, 2) : QSize(48, 32));
@@ -230,7 +220,7 @@ private slots:
         QVERIFY(!warned || warned->labels.contains(outcome));
         QVERIFY(!replace || replace->answered);
         QVERIFY(existing.isEmpty() || existing == expected
-                || contents(out + '/' + existing) == "old");
+                || readBytes(out + '/' + existing) == "old");
         QVERIFY(file.isEmpty() || format == 1 || QImage(file).pixel(1, 1) == colourOf(0));
         QCOMPARE(log_->actionCodes(), Names({"cap_30_01", outcome}).mid(0, file.isEmpty() ? 1 : 2));
         QCOMPARE(preferences_->getBool(KestrelPreferences::ShowPostSaveDlg, true), file.isEmpty());
@@ -287,7 +277,8 @@ private slots:
         addCaptures(6);
         bool returned = false, created = false;
         QMetaObject::invokeMethod(
-                this, [&] { created = !returned && write(path("out/shot_6.png"), "theirs", true); },
+                this,
+                [&] { created = !returned && writeBytes(path("out/shot_6.png"), "theirs", true); },
                 Qt::QueuedConnection);
         const MultiSaver::Result result =
                 MultiSaver(*preferences_, panel_.get()).save({editors_.cbegin(), editors_.cend()});
@@ -295,7 +286,7 @@ private slots:
         QVERIFY(created);
         QCOMPARE(result.saved, 6);
         QCOMPARE(result.firstPath, path("out/shot_1.png"));
-        QCOMPARE(contents(path("out/shot_6.png")), QByteArray("theirs"));
+        QCOMPARE(readBytes(path("out/shot_6.png")), QByteArray("theirs"));
         QCOMPARE(editors_[5]->savedPath(), path("out/shot_7.png"));
     }
 };

@@ -1,4 +1,5 @@
 #include "output/ImageFileWriter.h"
+#include "support/FileBytes.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -18,12 +19,6 @@ QImage gradient()
             image.setPixel(x, y, qRgb(200, y, x));
     }
     return image;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -73,10 +68,7 @@ private slots:
         const QString path = dir_->filePath(name);
         const QDir folder = QFileInfo(path).dir();
         const bool existing = !QFileInfo(path).isDir() && folder.exists();
-        if (existing) {
-            QFile old(path);
-            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old contents") == 12);
-        }
+        QVERIFY(!existing || writeBytes(path, "old contents"));
         const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
         const bool written = ImageFileWriter(path).write(image, 100);
@@ -84,7 +76,7 @@ private slots:
         QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
         if (result == "fails") {
             QVERIFY(!written);
-            QVERIFY(!existing || readAll(path) == "old contents");
+            QVERIFY(!existing || readBytes(path) == "old contents");
             return;
         }
         QVERIFY(written);
@@ -93,7 +85,7 @@ private slots:
         QVERIFY(result == "lossy" || reread == image);
         // Qt writes no GIF of its own: these bytes come from the GIF writer.
         if (name.endsWith("gif", Qt::CaseInsensitive))
-            QCOMPARE(readAll(path).left(6), QByteArray("GIF89a"));
+            QCOMPARE(readBytes(path).left(6), QByteArray("GIF89a"));
     }
 
     void qualityReachesTheEncoder()

@@ -135,9 +135,7 @@ private slots:
     {
         const QString folder = QFileInfo(RegistrySettings::filePath()).path();
         QDir(folder).removeRecursively();
-        QFile blocker(folder);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(writeBytes(folder, QByteArray())); // a file where the folder should be
         Preferences preferences;
         declare(preferences);
         QCOMPARE(preferences.save(kRoot, kPath), 0);

@@ -42,12 +42,6 @@ void storeProfile(const QByteArrayList &values, int presets)
     config->sync();
 }
 
-QByteArray registryBytes()
-{
-    QFile file(RegistrySettings::filePath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QSet<QByteArray> toSet(const QByteArrayList &lines)
 {
     return QSet<QByteArray>(lines.begin(), lines.end());

@@ -1,5 +1,6 @@
 #include "services/AboutDialog.h"
 #include "support/DataRow.h"
+#include "support/FileBytes.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -13,12 +14,6 @@
 #include <QTextBrowser>
 
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The test program's folder stands in for the program's.
 QString besideProgram(const QString &name)
@@ -44,7 +39,7 @@ private slots:
     {
         const QRegularExpression project(
                 QStringLiteral("project\\(KestrelEditor VERSION ([0-9.]+)"));
-        const QString cmake = QString::fromUtf8(contents(KESTREL_SOURCE_DIR "/CMakeLists.txt"));
+        const QString cmake = QString::fromUtf8(readBytes(KESTREL_SOURCE_DIR "/CMakeLists.txt"));
         const QString projectVersion = project.match(cmake).captured(1);
         QVERIFY(!projectVersion.isEmpty());
         AboutDialog about;
@@ -84,12 +79,8 @@ private slots:
         QFETCH(QSize, pictureSize);
         QFETCH(QString, licenseStart);
         QVERIFY(!pictureSize.isEmpty());
-        for (const auto &file : {qMakePair(AboutDialog::kPictureFile, picture),
-                                 qMakePair(AboutDialog::kLicenseFile, license)}) {
-            QFile out(besideProgram(file.first));
-            QVERIFY(file.second.isEmpty()
-                    || (out.open(QIODevice::WriteOnly) && out.write(file.second)));
-        }
+        QVERIFY(picture.isEmpty() || writeBytes(besideProgram(AboutDialog::kPictureFile), picture));
+        QVERIFY(license.isEmpty() || writeBytes(besideProgram(AboutDialog::kLicenseFile), license));
         AboutDialog about;
         about.show();
         const QLabel *label = about.findChild<QLabel *>("labelAbout");
@@ -105,10 +96,10 @@ private slots:
     void besideTheBuiltProgram()
     {
         const QString programDir = QFileInfo(KESTREL_EXECUTABLE).path();
-        QCOMPARE(contents(programDir + "/License.txt"), contents(KESTREL_SOURCE_DIR "/LICENSE"));
-        QCOMPARE(contents(programDir + "/about_Kestrel_3_kr.bmp"),
-                 contents(KESTREL_SOURCE_DIR "/res/about_Kestrel_3_kr.bmp"));
-        QVERIFY(contents(":/res/License.txt").startsWith("MIT License"));
+        QCOMPARE(readBytes(programDir + "/License.txt"), readBytes(KESTREL_SOURCE_DIR "/LICENSE"));
+        QCOMPARE(readBytes(programDir + "/about_Kestrel_3_kr.bmp"),
+                 readBytes(KESTREL_SOURCE_DIR "/res/about_Kestrel_3_kr.bmp"));
+        QVERIFY(readBytes(":/res/License.txt").startsWith("MIT License"));
     }
 
     // Each box is its own: closing one leaves the other open and working.
