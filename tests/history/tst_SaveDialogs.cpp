@@ -14,27 +14,6 @@
 #include <QSpinBox>
 #include <QTest>
 
-namespace {
-
-// Ticks "Skip" when asked, then clicks the button with that text, or closes the window.
-std::shared_ptr<ModalDialogAnswerer::Seen> answer(bool skip, const QString &button)
-{
-    return ModalDialogAnswerer::answer([=](QWidget *dialog) {
-        if (skip)
-            dialog->findChild<QCheckBox *>()->setChecked(true);
-        const auto buttons = dialog->findChildren<QPushButton *>();
-        for (QPushButton *candidate : buttons) {
-            if (!button.isEmpty() && candidate->text() == button) {
-                candidate->click();
-                return;
-            }
-        }
-        dialog->close();
-    });
-}
-
-} // namespace
-
 class tst_SaveDialogs : public QObject
 {
     Q_OBJECT
@@ -101,7 +80,7 @@ private slots:
                     ? ConfirmDeleteDialog::confirm(preferences_, ConfirmDeleteDialog::Mode(mode))
                     : PostSaveDialog::present(preferences_, mode, "/p/shot.png", 3);
         };
-        const auto seen = ::answer(skip, button);
+        const auto seen = ModalDialogAnswerer::tickAndClick(skip, button);
         QCOMPARE(run(), answer);
         if (!deleting)
             QCOMPARE(seen->labels.mid(0, 2),

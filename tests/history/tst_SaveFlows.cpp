@@ -70,23 +70,6 @@ class tst_SaveFlows : public QObject
         QDir(path("out")).mkpath(".");
         return out;
     }
-    // Ticks "Skip" as asked, then clicks the button, or closes the dialog without one.
-    static Answer answer(
-            const QString &button, bool skip = false,
-            std::function<void(QWidget *)> first = [](QWidget *) {})
-    {
-        return ModalDialogAnswerer::answer([=](QWidget *dialog) {
-            first(dialog);
-            if (auto *box = dialog->findChild<QCheckBox *>())
-                box->setChecked(skip);
-            for (auto *candidate : dialog->findChildren<QPushButton *>()) {
-                if (!button.isEmpty()
-                    && (candidate->text() == button || candidate->objectName() == button))
-                    return candidate->click();
-            }
-            dialog->close();
-        });
-    }
 
 private slots:
     void initTestCase() { QVERIFY(StatisticsClient::Initialize("QXSTS.dll", "Kestrel")); }
@@ -142,9 +125,9 @@ private slots:
         list()->onHistoryClicked(list()->historyItem(2)); // the shown capture is in memory
         QVERIFY(!vanished || QFile::remove(editors_[2]->imagePath()));
         check(checked);
-        answer("ok_");
-        Answer warned = warning.isEmpty() ? nullptr : answer("Ok");
-        Answer saved = answer("Close", true);
+        ModalDialogAnswerer::clickButton("ok_");
+        Answer warned = warning.isEmpty() ? nullptr : ModalDialogAnswerer::clickButton("Ok");
+        Answer saved = ModalDialogAnswerer::tickAndClick(true, "Close");
         panel_->onClickSaveImages();
 
         const Rows captures = checked.isEmpty() ? Rows {0, 1, 2} : Rows {0, 2};
@@ -206,13 +189,16 @@ private slots:
         QVERIFY(!outcome.contains("save image") || typed == "wide.jpg"
                 || QFile::remove(editors_[0]->imagePath()));
         if (!typed.isEmpty())
-            answer("", false, [=](QWidget *dialog) {
+            ModalDialogAnswerer::answer([=](QWidget *dialog) {
                 dialog->findChild<QLineEdit *>("fileNameEdit")->setText(typed);
                 static_cast<QDialog *>(dialog)->accept();
             });
-        Answer replace = existing.isEmpty() || typed.isEmpty() ? nullptr : answer("&Yes");
-        Answer warned = outcome.startsWith("failed") ? answer("Ok") : nullptr;
-        answer("Close", true);
+        Answer replace = existing.isEmpty() || typed.isEmpty()
+                ? nullptr
+                : ModalDialogAnswerer::clickButton("&Yes");
+        Answer warned =
+                outcome.startsWith("failed") ? ModalDialogAnswerer::clickButton("Ok") : nullptr;
+        ModalDialogAnswerer::tickAndClick(true, "Close");
         panel_->onSaveImage(list()->item(1), typed.isEmpty());
 
         const QString file = expected.isEmpty() ? QString() : out + '/' + expected;
@@ -251,7 +237,8 @@ private slots:
         preferences_->setBool(KestrelPreferences::NotifyDeleteAllHistory, notify);
         addCaptures(3);
         check(checked);
-        Answer asked = answer(button, skip, [this](QWidget *) { addCaptures(1); });
+        Answer asked = ModalDialogAnswerer::tickAndClick(skip, button,
+                                                         [this](QWidget *) { addCaptures(1); });
         panel_->onClickDeleteImages();
         QTest::qWait(0);
         Rows left;
