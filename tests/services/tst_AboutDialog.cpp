@@ -7,9 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QPointer>
 #include <QRegularExpression>
-#include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -100,24 +98,6 @@ private slots:
         QCOMPARE(readBytes(programDir + "/about_Kestrel_3_kr.bmp"),
                  readBytes(KESTREL_SOURCE_DIR "/res/about_Kestrel_3_kr.bmp"));
         QVERIFY(readBytes(":/res/License.txt").startsWith("MIT License"));
-    }
-
-    // Each box is its own: closing one leaves the other open and working.
-    void twoBoxesAreIndependent()
-    {
-        QWidget window;
-        QPointer<AboutDialog> first = new AboutDialog(&window);
-        QPointer<AboutDialog> second = new AboutDialog(&window);
-        for (AboutDialog *about : {first.data(), second.data()}) {
-            about->setAttribute(Qt::WA_DeleteOnClose);
-            about->show();
-        }
-        first->close();
-        QTRY_VERIFY(first.isNull());
-        QVERIFY(second->isVisible());
-        QVERIFY(second->findChild<QLabel *>("labelUrl")->isVisible());
-        second->findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
-        QVERIFY(!second->findChild<QTextBrowser *>("tbLicenseInfo")->toPlainText().isEmpty());
     }
 };
 
