@@ -102,13 +102,6 @@ private slots:
         qInstallMessageHandler(previous);
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
     }
-
-    void translationCatalogue()
-    {
-        QVERIFY(Application::LoadTranslation());
-        QCOMPARE(QCoreApplication::translate("Application", "DADAD_EN.dll"), "DADAD_KO.dll");
-        QCOMPARE(QCoreApplication::translate("KestrelPreferences", "locale"), "ko-kr");
-    }
 };
 
 QTEST_MAIN(ApplicationTest)
