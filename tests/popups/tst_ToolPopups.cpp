@@ -3,6 +3,7 @@
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
 #include "support/TestEnvironment.h"
+#include "widgets/Menu.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -43,6 +44,51 @@ class tst_ToolPopups : public QObject
 private slots:
     void initTestCase() { registerPopupSignalTypes(); }
     void init() { TestEnvironment::resetRegistry(); }
+
+    // Every panel hosted in a menu reports each showing exactly once: a choice as triggered
+    // with its own signal, a dismissal as closed.
+    void oneSignalPerShowing_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("control");
+        row("figure shape", int(FigureKind), QString("lineDottedBtn_"));
+        row("mosaic strength", int(MosaicKind), QString("strongRdo_"));
+        row("line width", int(LineKind), QString("lineThicknessCbo_"));
+        row("palette swatch", int(PaletteKind), QString("basicColor3"));
+        row("mixer ok", int(MixerKind), QString("okBtn_"));
+    }
+
+    void oneSignalPerShowing()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, control);
+        QWidget owner;
+        QByteArray choice;
+        Popup *popup = makePopup(kind, choice);
+        Menu *menu = popup->attachMenu(&owner);
+        QCOMPARE(popup->attachMenu(&owner), menu);
+        QSignalSpy triggered(popup, &Popup::triggered);
+        QSignalSpy canceled(popup, &Popup::canceled);
+        QSignalSpy closed(popup, &Popup::closed);
+        QSignalSpy chosen(popup, choice.constData());
+
+        menu->popup(QPoint(20, 20));
+        QVERIFY(menu->isVisible());
+        activate(popup, control);
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(triggered.count(), 1);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(canceled.count() + closed.count(), 0);
+
+        // Shown again and left with Escape: closed, and no choice.
+        menu->popup(QPoint(20, 20));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(triggered.count(), 1);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(canceled.count(), 0);
+    }
 
     // Each panel shows what the store holds, or the closest choice it offers, announces
     // exactly that, and writes nothing while restoring.
