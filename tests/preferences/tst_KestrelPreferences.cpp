@@ -130,7 +130,7 @@ private slots:
         QTest::addColumn<QVariant>("expected");
         // clang-format off
         QTest::newRow("unsigned dword") << QByteArray("Number=4294967295") << int(NumberSlot) << QVariant(-1);
-        QTest::newRow("too wide") << QByteArray("Number=4294967296") << int(NumberSlot) << QVariant(0);
+        QTest::newRow("too wide") << QByteArray("Number=4294967297") << int(NumberSlot) << QVariant(0);
         QTest::newRow("not a number") << QByteArray("Number=twelve") << int(NumberSlot) << QVariant(0);
         QTest::newRow("foreign type") << QByteArray("Number=@Size(3 4)") << int(NumberSlot) << QVariant(0);
         QTest::newRow("switch 2") << QByteArray("Switch=2") << int(SwitchSlot) << QVariant(true);
