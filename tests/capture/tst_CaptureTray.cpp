@@ -57,7 +57,6 @@ private slots:
     {
         QFETCH(uint, message);
         QFETCH(bool, overlay);
-        QFETCH(bool, reloaded);
         QFETCH(bool, notice);
         ScreenCover cover;
         CaptureTray tray;
@@ -76,7 +75,7 @@ private slots:
         if (!overlay)
             QTest::qWait(500); // longer than a capture takes to freeze the screen
         QTRY_COMPARE(shownOverlay() != nullptr, overlay);
-        QCOMPARE(tray.settings().autoSave, reloaded);
+        QTEST(tray.settings().autoSave, "reloaded");
         QCOMPARE(noticed.count(), notice ? 1 : 0);
         QVERIFY(!notice || noticed.at(0).at(0).toString().contains("distribution"));
         if (RegionOverlay *shown = shownOverlay())

@@ -249,7 +249,6 @@ private slots:
         QFETCH(bool, notify);
         QFETCH(QString, button);
         QFETCH(bool, skip);
-        QFETCH(Rows, kept);
         preferences_->setBool(KestrelPreferences::NotifyDeleteAllHistory, notify);
         addCaptures(3);
         check(checked);
@@ -262,7 +261,7 @@ private slots:
             if (editors_[capture])
                 left << capture;
         }
-        QCOMPARE(left, kept);
+        QTEST(left, "kept");
         QCOMPARE(asked->answered, notify);
         QCOMPARE(preferences_->getBool(KestrelPreferences::NotifyDeleteAllHistory, true),
                  notify && !skip);
