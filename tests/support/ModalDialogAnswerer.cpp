@@ -36,11 +36,6 @@ void noteWhatWasShown(QWidget *dialog, ModalDialogAnswerer::Seen &seen)
         if (label->objectName() == QLatin1String("icon_"))
             seen.icon = label->property("icon");
     }
-    const auto buttons = dialog->findChildren<QAbstractButton *>();
-    for (const QAbstractButton *button : buttons) {
-        if (button->isVisible())
-            seen.buttons << button->text();
-    }
 }
 
 void clickNamed(QWidget *dialog, const QString &nameOrText)

@@ -25,7 +25,6 @@ public:
         QString className;
         QString title;
         QStringList labels; // texts of the visible labels, in child order
-        QStringList buttons; // texts of the visible buttons, in child order
         QVariant icon; // the "icon" property of a message box's icon label
     };
     using Action = std::function<void(QWidget *dialog)>;
