@@ -5,7 +5,6 @@
 
 #include <QProcess>
 #include <QTest>
-#include <QTranslator>
 
 using Slot = KestrelPreferences::Slot;
 
@@ -320,19 +319,6 @@ private slots:
         QList<QSize> sizes;
         reader.sizePresets(sizes);
         QCOMPARE(sizes, presets(2, 50));
-    }
-
-    void localeName()
-    {
-        QVERIFY(KestrelPreferences::isForeignLocale());
-        QTranslator korean;
-        QVERIFY(korean.load(":/KestrelEditor_ko.qm"));
-        QCoreApplication::installTranslator(&korean);
-        const QString name = KestrelPreferences::localeName();
-        const bool foreign = KestrelPreferences::isForeignLocale();
-        QCoreApplication::removeTranslator(&korean);
-        QCOMPARE(name, QString("ko-kr"));
-        QVERIFY(!foreign);
     }
 };
 
