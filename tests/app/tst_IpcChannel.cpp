@@ -104,7 +104,6 @@ private slots:
     void serverDelivery()
     {
         QFETCH(Chunks, chunks);
-        QFETCH(QStringList, delivered);
         QFETCH(bool, heldUntilTimeout);
         const QString name = uniqueName();
         IpcServer server;
@@ -126,7 +125,7 @@ private slots:
         QStringList received;
         for (const QList<QVariant> &arguments : qAsConst(messages))
             received << arguments.at(0).toString();
-        QCOMPARE(received, delivered);
+        QTEST(received, "delivered");
     }
 
     void silentPeerDoesNotHoldOthersUp()

@@ -4,6 +4,7 @@
 #include "platform/LocalServerName.h"
 #include "platform/RegistrySettings.h"
 #include "support/DataRow.h"
+#include "support/FileBytes.h"
 #include "support/ServiceCallLog.h"
 #include "support/TestEnvironment.h"
 
@@ -74,11 +75,8 @@ private:
 
     QStringList logLines(const QString &marker) const
     {
-        QFile file(logPath_);
         QStringList found;
-        const QStringList lines = file.open(QIODevice::ReadOnly)
-                ? QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"))
-                : QStringList();
+        const QStringList lines = QString::fromUtf8(readBytes(logPath_)).split("\r\n");
         for (const QString &line : lines.filter(marker))
             found << line.mid(line.indexOf(marker) + marker.size());
         return found;

@@ -1,5 +1,6 @@
-#include "platform/Trace.h"
 #include "platform/RegistrySettings.h"
+#include "platform/Trace.h"
+#include "support/FileBytes.h"
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
@@ -35,8 +36,7 @@ void configureTrace(int trace, int output = -1)
 
 QString logText()
 {
-    QFile file(TraceLogPath());
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromUtf8(readBytes(TraceLogPath()));
 }
 
 QString logFolder()
@@ -136,19 +136,17 @@ private slots:
         const QString victimDir = TestEnvironment::root() + QStringLiteral("/victim");
         QDir(victimDir).removeRecursively();
         QVERIFY(QDir().mkpath(victimDir));
-        QFile victim(victimDir + '/' + QFileInfo(TraceLogPath()).fileName());
-        QVERIFY(victim.open(QIODevice::WriteOnly) && victim.write("precious\n") == 9);
-        victim.close();
+        const QString victim = victimDir + '/' + QFileInfo(TraceLogPath()).fileName();
+        QVERIFY(writeBytes(victim, "precious\n"));
         if (link == 2)
             QVERIFY(QFile::link(victimDir, logFolder()));
         else
             QVERIFY(QDir().mkpath(logFolder())
                     && QFile::setPermissions(logFolder(), QFileDevice::Permissions(0x7777)));
         if (link == 1)
-            QVERIFY(victim.link(TraceLogPath()));
+            QVERIFY(QFile::link(victim, TraceLogPath()));
         Trace(1, QStringLiteral("link"), "must not land in the victim");
-        QVERIFY(victim.open(QIODevice::ReadOnly));
-        QCOMPARE(victim.readAll(), QByteArray("precious\n"));
+        QCOMPARE(readBytes(victim), QByteArray("precious\n"));
         if (link == 0) {
             QVERIFY(logText().endsWith(" link : must not land in the victim\r\n"));
             const auto others = QFileDevice::Permissions(0x0077);

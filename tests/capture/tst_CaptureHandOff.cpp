@@ -8,6 +8,7 @@
 #include "platform/RegistrySettings.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
+#include "support/FileBytes.h"
 #include "support/TestEnvironment.h"
 
 #include <QClipboard>
@@ -70,7 +71,6 @@ private slots:
         QFETCH(bool, copy);
         QFETCH(bool, skip);
         QFETCH(bool, autoSave);
-        QFETCH(QStringList, tail);
         storeSettings(copy, skip, autoSave);
         const QColor shown(0x12, 0x34, 0x56);
         ScreenCover cover(shown);
@@ -86,7 +86,7 @@ private slots:
         const QStringList tokens = SplitCommandLine(line);
         QCOMPARE(tokens.mid(0, 2), QStringList({"KestrelEditor", "/path"}));
         QCOMPARE(tokens.at(3), QStringLiteral("/point"));
-        QCOMPARE(tokens.mid(6), tail);
+        QTEST(QStringList(tokens.mid(6)), "tail");
         QCOMPARE(QFileInfo(tokens.at(2)).path(), CaptureStorage::folderPath());
         const QImage capture(tokens.at(2));
         QCOMPARE(capture.size(), cover.size());
@@ -122,11 +122,9 @@ private slots:
         const QString file = CaptureStorage::folderPath() + '/' + captureFiles().at(0);
         QCOMPARE(QImage(file).size(), QSize(640, 480));
 
-        const auto editorLog = [] {
-            QFile log(QDir::tempPath() + "/KestrelEditor/KestrelEditor.log");
-            return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-        };
-        QTRY_VERIFY_WITH_TIMEOUT(editorLog().contains(("\"/path\" \"" + file).toUtf8()), 20000);
+        const QString editorLog = QDir::tempPath() + "/KestrelEditor/KestrelEditor.log";
+        QTRY_VERIFY_WITH_TIMEOUT(readBytes(editorLog).contains(("\"/path\" \"" + file).toUtf8()),
+                                 20000);
         capture.start(KESTREL_EXECUTABLE, {"/kill"});
         QVERIFY(capture.waitForFinished(20000));
         xserver.terminate();

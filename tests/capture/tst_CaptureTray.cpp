@@ -6,6 +6,7 @@
 #include "platform/Trace.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
+#include "support/FileBytes.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -20,12 +21,6 @@ RegionOverlay *shownOverlay()
             return overlay;
     }
     return nullptr;
-}
-
-QByteArray traceLog()
-{
-    QFile log(TraceLogPath());
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 } // namespace
 
@@ -62,7 +57,6 @@ private slots:
     {
         QFETCH(uint, message);
         QFETCH(bool, overlay);
-        QFETCH(bool, reloaded);
         QFETCH(bool, notice);
         ScreenCover cover;
         CaptureTray tray;
@@ -75,12 +69,13 @@ private slots:
         preferences.save();
 
         QVERIFY(PostMessageToKestrel(message, 7, -1) != 0);
-        QTRY_VERIFY(traceLog().contains(
-                QStringLiteral("CaptureWindow : %1 [7] [-1]").arg(message).toUtf8()));
+        const QByteArray entry =
+                QStringLiteral("CaptureWindow : %1 [7] [-1]").arg(message).toUtf8();
+        QTRY_VERIFY(readBytes(TraceLogPath()).contains(entry));
         if (!overlay)
             QTest::qWait(500); // longer than a capture takes to freeze the screen
         QTRY_COMPARE(shownOverlay() != nullptr, overlay);
-        QCOMPARE(tray.settings().autoSave, reloaded);
+        QTEST(tray.settings().autoSave, "reloaded");
         QCOMPARE(noticed.count(), notice ? 1 : 0);
         QVERIFY(!notice || noticed.at(0).at(0).toString().contains("distribution"));
         if (RegionOverlay *shown = shownOverlay())

@@ -123,11 +123,10 @@ private slots:
         QFETCH(Points, points);
         QFETCH(QPoint, probe);
         QFETCH(int, imageWidth);
-        QFETCH(bool, hit);
         auto item = drawn(kind, points);
         item->onChangeSceneRect(QRectF(0, 0, imageWidth, 120));
         // The eraser's probe: the 3 x 3 square round the pointer.
-        QCOMPARE(item->shape().intersects(QRectF(probe - QPoint(1, 1), QSizeF(3, 3))), hit);
+        QTEST(item->shape().intersects(QRectF(probe - QPoint(1, 1), QSizeF(3, 3))), "hit");
         const QRectF bounds = item->boundingRect();
         QCOMPARE(bounds.intersected(QRectF(0, 0, imageWidth, 120)), bounds);
     }
@@ -157,7 +156,6 @@ private slots:
         QTest::newRow("head's back edge")   << "arrow" << Points{{10, 30}, {90, 30}} << int(Qt::DashLine) << white << QRect(82, 24, 1, 4) << yellow;
         QTest::newRow("dashed pen: solid")  << "pen"         << stroke << int(Qt::DashLine) << white << QRect(12, 30, 87, 1) << yellow;
         QTest::newRow("pen cropped")        << "pen"         << stroke << solid << white << QRect(101, 30, 30, 1) << white;
-        QTest::newRow("highlighter: black") << "highlighter" << stroke << solid << black << QRect(12, 30, 87, 1) << black;
         QTest::newRow("highlighter: blue")  << "highlighter" << stroke << solid << blue  << QRect(12, 30, 87, 1) << black;
         QTest::newRow("darker per channel") << "highlighter" << stroke << solid << QColor(100, 150, 200) << QRect(50, 30, 1, 1) << QColor(100, 150, 0);
         QTest::newRow("highlighter dot")    << "highlighter" << Points{{50, 30}} << solid << blue << QRect(50, 30, 1, 1) << black;

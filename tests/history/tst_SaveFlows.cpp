@@ -1,21 +1,28 @@
 #include "editor/Editor.h"
+#include "history/ConfirmDeleteDialog.h"
+#include "history/ConfirmSaveDialog.h"
 #include "history/HistoryButton.h"
 #include "history/HistoryButtonWidget.h"
 #include "history/HistoryListWidget.h"
 #include "history/HistoryWidget.h"
 #include "history/MultiSaver.h"
+#include "history/PostSaveDialog.h"
 #include "preferences/KestrelPreferences.h"
 #include "services/StatisticsClient.h"
 #include "support/DataRow.h"
+#include "support/FileBytes.h"
 #include "support/ModalDialogAnswerer.h"
 #include "support/ServiceCallLog.h"
 #include "support/TestEnvironment.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,8 +30,9 @@ using Answer = std::shared_ptr<ModalDialogAnswerer::Seen>;
 using Names = QStringList;
 using Rows = QList<int>;
 
-// Saving and deleting from the history panel. Captures are plain colours, oldest first in
-// editors_, so row r shows editors_[count - 1 - r]; names are "shot" with numbered tails.
+// Saving and deleting from the history panel, and the questions these ask. Captures are plain
+// colours, oldest first in editors_, so row r shows editors_[count - 1 - r]; names are "shot"
+// with numbered tails.
 class tst_SaveFlows : public QObject
 {
     Q_OBJECT
@@ -35,22 +43,12 @@ class tst_SaveFlows : public QObject
     std::unique_ptr<HistoryWidget> panel_;
     std::unique_ptr<ServiceCallLog> log_;
     QList<QPointer<Editor>> editors_;
+    QStringList opened_; // files and folders shown to the user
 
     HistoryListWidget *list() const { return panel_->listWidget(); }
     HistoryButton *thumbnail(int row) { return list()->buttonWidget(list()->item(row))->button(); }
     QString path(const QString &name) const { return dir_->filePath(name); }
     static QRgb colourOf(int capture) { return QColor::fromHsv(capture * 40, 200, 200).rgb(); }
-    static QByteArray contents(const QString &file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    static bool write(const QString &file, const QByteArray &bytes, bool newOnly = false)
-    {
-        QFile f(file);
-        return f.open(QIODevice::WriteOnly | (newOnly ? QIODevice::NewOnly : QIODevice::Truncate))
-                && f.write(bytes) == bytes.size();
-    }
     void addCaptures(int count, QSize size = QSize(48, 32))
     {
         for (int i = 0; i < count; ++i) {
@@ -80,26 +78,17 @@ class tst_SaveFlows : public QObject
         QDir(path("out")).mkpath(".");
         return out;
     }
-    // Ticks "Skip" as asked, then clicks the button, or closes the dialog without one.
-    static Answer answer(
-            const QString &button, bool skip = false,
-            std::function<void(QWidget *)> first = [](QWidget *) {})
-    {
-        return ModalDialogAnswerer::answer([=](QWidget *dialog) {
-            first(dialog);
-            if (auto *box = dialog->findChild<QCheckBox *>())
-                box->setChecked(skip);
-            for (auto *candidate : dialog->findChildren<QPushButton *>()) {
-                if (!button.isEmpty()
-                    && (candidate->text() == button || candidate->objectName() == button))
-                    return candidate->click();
-            }
-            dialog->close();
-        });
-    }
+
+public slots:
+    void open(const QUrl &url) { opened_ << url.toLocalFile(); }
 
 private slots:
-    void initTestCase() { QVERIFY(StatisticsClient::Initialize("QXSTS.dll", "Kestrel")); }
+    void initTestCase()
+    {
+        QVERIFY(StatisticsClient::Initialize("QXSTS.dll", "Kestrel"));
+        QDesktopServices::setUrlHandler("file", this, "open");
+    }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("file"); }
     void init()
     {
         TestEnvironment::resetRegistry();
@@ -147,14 +136,14 @@ private slots:
         QFETCH(Names, expected);
         QFETCH(QString, warning);
         const QString out = setFolders(folder);
-        QVERIFY(write(path("file"), "a file") && write(path("out/shot_2.png"), "old"));
+        QVERIFY(writeBytes(path("file"), "a file") && writeBytes(path("out/shot_2.png"), "old"));
         addCaptures(3);
         list()->onHistoryClicked(list()->historyItem(2)); // the shown capture is in memory
         QVERIFY(!vanished || QFile::remove(editors_[2]->imagePath()));
         check(checked);
-        answer("ok_");
-        Answer warned = warning.isEmpty() ? nullptr : answer("Ok");
-        Answer saved = answer("Close", true);
+        ModalDialogAnswerer::clickButton("ok_");
+        Answer warned = warning.isEmpty() ? nullptr : ModalDialogAnswerer::clickButton("Ok");
+        Answer saved = ModalDialogAnswerer::tickAndClick(true, "Close");
         panel_->onClickSaveImages();
 
         const Rows captures = checked.isEmpty() ? Rows {0, 1, 2} : Rows {0, 2};
@@ -165,7 +154,7 @@ private slots:
             QVERIFY(file.isEmpty() || QImage(file).pixel(1, 1) == colourOf(capture));
             QCOMPARE(thumbnail(2 - capture)->saveIcon()->isHidden(), file.isEmpty());
         }
-        QCOMPARE(contents(path("out/shot_2.png")), QByteArray("old"));
+        QCOMPARE(readBytes(path("out/shot_2.png")), QByteArray("old"));
         if (folder == "out") // and no placeholder is left behind
             QCOMPARE(QDir(out).entryList(QDir::Files).size(), expected.size() + 1);
         QVERIFY(!warned || warned->labels.contains(warning));
@@ -209,20 +198,23 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(QString, outcome);
         const QString out = setFolders(folder, format);
-        QVERIFY(existing.isEmpty() || write(out + '/' + existing, "old"));
+        QVERIFY(existing.isEmpty() || writeBytes(out + '/' + existing, "old"));
         // The capture saved is not the one shown, whose pixels are in memory; JPG refuses
         // pictures this wide only once the file is open.
         addCaptures(2, typed == "wide.jpg" ? QSize(70000, 2) : QSize(48, 32));
         QVERIFY(!outcome.contains("save image") || typed == "wide.jpg"
                 || QFile::remove(editors_[0]->imagePath()));
         if (!typed.isEmpty())
-            answer("", false, [=](QWidget *dialog) {
+            ModalDialogAnswerer::answer([=](QWidget *dialog) {
                 dialog->findChild<QLineEdit *>("fileNameEdit")->setText(typed);
                 static_cast<QDialog *>(dialog)->accept();
             });
-        Answer replace = existing.isEmpty() || typed.isEmpty() ? nullptr : answer("&Yes");
-        Answer warned = outcome.startsWith("failed") ? answer("Ok") : nullptr;
-        answer("Close", true);
+        Answer replace = existing.isEmpty() || typed.isEmpty()
+                ? nullptr
+                : ModalDialogAnswerer::clickButton("&Yes");
+        Answer warned =
+                outcome.startsWith("failed") ? ModalDialogAnswerer::clickButton("Ok") : nullptr;
+        ModalDialogAnswerer::tickAndClick(true, "Close");
         panel_->onSaveImage(list()->item(1), typed.isEmpty());
 
         const QString file = expected.isEmpty() ? QString() : out + '/' + expected;
@@ -230,7 +222,7 @@ private slots:
         QVERIFY(!warned || warned->labels.contains(outcome));
         QVERIFY(!replace || replace->answered);
         QVERIFY(existing.isEmpty() || existing == expected
-                || contents(out + '/' + existing) == "old");
+                || readBytes(out + '/' + existing) == "old");
         QVERIFY(file.isEmpty() || format == 1 || QImage(file).pixel(1, 1) == colourOf(0));
         QCOMPARE(log_->actionCodes(), Names({"cap_30_01", outcome}).mid(0, file.isEmpty() ? 1 : 2));
         QCOMPARE(preferences_->getBool(KestrelPreferences::ShowPostSaveDlg, true), file.isEmpty());
@@ -257,11 +249,11 @@ private slots:
         QFETCH(bool, notify);
         QFETCH(QString, button);
         QFETCH(bool, skip);
-        QFETCH(Rows, kept);
         preferences_->setBool(KestrelPreferences::NotifyDeleteAllHistory, notify);
         addCaptures(3);
         check(checked);
-        Answer asked = answer(button, skip, [this](QWidget *) { addCaptures(1); });
+        Answer asked = ModalDialogAnswerer::tickAndClick(skip, button,
+                                                         [this](QWidget *) { addCaptures(1); });
         panel_->onClickDeleteImages();
         QTest::qWait(0);
         Rows left;
@@ -269,7 +261,7 @@ private slots:
             if (editors_[capture])
                 left << capture;
         }
-        QCOMPARE(left, kept);
+        QTEST(left, "kept");
         QCOMPARE(asked->answered, notify);
         QCOMPARE(preferences_->getBool(KestrelPreferences::NotifyDeleteAllHistory, true),
                  notify && !skip);
@@ -287,7 +279,8 @@ private slots:
         addCaptures(6);
         bool returned = false, created = false;
         QMetaObject::invokeMethod(
-                this, [&] { created = !returned && write(path("out/shot_6.png"), "theirs", true); },
+                this,
+                [&] { created = !returned && writeBytes(path("out/shot_6.png"), "theirs", true); },
                 Qt::QueuedConnection);
         const MultiSaver::Result result =
                 MultiSaver(*preferences_, panel_.get()).save({editors_.cbegin(), editors_.cend()});
@@ -295,8 +288,123 @@ private slots:
         QVERIFY(created);
         QCOMPARE(result.saved, 6);
         QCOMPARE(result.firstPath, path("out/shot_1.png"));
-        QCOMPARE(contents(path("out/shot_6.png")), QByteArray("theirs"));
+        QCOMPARE(readBytes(path("out/shot_6.png")), QByteArray("theirs"));
         QCOMPARE(editors_[5]->savedPath(), path("out/shot_7.png"));
+    }
+
+    // Each button's answer and what it opens; "Skip" switches off only the dialog of its
+    // own mode, and a switched-off dialog does not run (a delete is then confirmed).
+    void askWithSkip_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("skip");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("opened");
+        const QString none;
+        // clang-format off
+        row("delete one, yes", "delete", 0, QString("Yes(&Y)"), false, 1, none);
+        row("delete one, save first, skip", "delete", 0, QString("Discard after save"), true, 0, none);
+        row("delete one, no", "delete", 0, QString("No(&N)"), false, 2, none);
+        row("delete one, closed, skip", "delete", 0, none, true, 3, none);
+        row("delete selected, yes, skip", "delete", 1, QString("Yes(&Y)"), true, 1, none);
+        row("delete all, no", "delete", 2, QString("No(&N)"), false, 2, none);
+        row("saved one, open image", "saved", 0, QString("Open Image(&V)"), false, 0, QString("/p/shot.png"));
+        row("saved one, open folder, skip", "saved", 0, QString("Open Folder(&O)"), true, 1, QString("/p"));
+        row("saved several, close, skip", "saved", 2, QString("Close"), true, 2, none);
+        row("saved several, closed", "saved", 2, none, false, 3, none);
+        row("saved several, open folder", "saved", 2, QString("Open Folder(&O)"), false, 1, QString("/p"));
+        // clang-format on
+    }
+
+    void askWithSkip()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(int, mode);
+        QFETCH(QString, button);
+        QFETCH(bool, skip);
+        QFETCH(QString, opened);
+        const bool deleting = dialog == "delete";
+        using P = KestrelPreferences;
+        const int keys[2][2] = {{P::ShowPostSaveDlg, P::ShowPostSaveAllDlg},
+                                {P::NotifyDeleteHistory, P::NotifyDeleteAllHistory}};
+        const int own = keys[deleting][mode > 0], other = keys[deleting][mode == 0];
+        preferences_->setBool(own, true);
+        preferences_->setBool(other, true);
+        opened_.clear();
+        const auto run = [&] {
+            return deleting
+                    ? ConfirmDeleteDialog::confirm(*preferences_, ConfirmDeleteDialog::Mode(mode))
+                    : PostSaveDialog::present(*preferences_, mode, "/p/shot.png", 3);
+        };
+        const auto seen = ModalDialogAnswerer::tickAndClick(skip, button);
+        QTEST(run(), "answer");
+        if (!deleting)
+            QCOMPARE(seen->labels.mid(0, 2),
+                     mode ? QStringList({"Saved captured 3 images.", "/p"})
+                          : QStringList({"Saved captured image.", "/p/shot.png"}));
+        QCOMPARE(opened_, opened.isEmpty() ? QStringList() : QStringList(opened));
+        QCOMPARE(preferences_->getBool(own, true), !skip);
+        QVERIFY(preferences_->getBool(other, false));
+
+        const auto unasked = ModalDialogAnswerer::closeWindow(300);
+        QCOMPARE(run(), skip ? (deleting ? 1 : 3) : 3);
+        QCOMPARE(unasked->answered, !skip);
+    }
+
+    // The quality box follows the format; "save" stores every choice, the name format
+    // chosen in the inner dialog included.
+    void confirmSave_data()
+    {
+        QTest::addColumn<int>("fileFormat");
+        QTest::addColumn<QString>("storedQuality");
+        QTest::addColumn<bool>("qualityEnabled");
+        QTest::addColumn<int>("shownQuality");
+        row("PNG", 0, QString("80"), false, 80);
+        row("JPG", 1, QString("high"), true, 100);
+        row("BMP", 2, QString(), false, 100);
+        row("GIF", 3, QString("0x50"), false, 100);
+        row("unknown format shows PNG", 9, QString("55"), false, 55);
+    }
+
+    void confirmSave()
+    {
+        QFETCH(int, fileFormat);
+        QFETCH(QString, storedQuality);
+        QFETCH(int, shownQuality);
+        preferences_->setInt(KestrelPreferences::FileFormat, fileFormat);
+        preferences_->setString(KestrelPreferences::JpgQuality, storedQuality);
+        preferences_->setInt(KestrelPreferences::FileNameType, 1);
+        preferences_->setString(KestrelPreferences::FileNameTemplate, "yyyy-MM-dd");
+        ConfirmSaveDialog dialog(preferences_.get(), ConfirmSaveDialog::All);
+        auto format = dialog.findChild<QComboBox *>("format_");
+        auto quality = dialog.findChild<QSpinBox *>("quality_");
+        auto fileName = dialog.findChild<QLabel *>("fileName_");
+        QCOMPARE(fileName->text(), QString("yyyy-MM-dd"));
+        QTEST(quality->isEnabled(), "qualityEnabled");
+        QCOMPARE(quality->value(), shownQuality);
+        format->setCurrentText("JPG");
+        QVERIFY(quality->isEnabled());
+        format->setCurrentText("GIF");
+        QVERIFY(!quality->isEnabled());
+
+        ModalDialogAnswerer::answer([](QWidget *inner) {
+            inner->findChild<QComboBox *>("legacyFormats_")->setCurrentText("birdname");
+            inner->findChild<QPushButton *>("ok_")->click();
+        });
+        dialog.onClickSetFileNameFormat();
+        QCOMPARE(fileName->text(), QString("birdname"));
+        dialog.findChild<QLineEdit *>("savePath_")->setText("/p/q");
+        dialog.findChild<QPushButton *>("ok_")->click();
+        QCOMPARE(dialog.result(), 1);
+        QCOMPARE(preferences_->getInt(KestrelPreferences::FileNameType, -1), 3);
+        QCOMPARE(preferences_->getString(KestrelPreferences::FileNameTemplate, ""),
+                 QString("BIRDNAME"));
+        QCOMPARE(preferences_->getInt(KestrelPreferences::FileFormat, -1), 3);
+        QCOMPARE(preferences_->getString(KestrelPreferences::FilePath, ""), QString("/p/q"));
+        QCOMPARE(preferences_->getString(KestrelPreferences::JpgQuality, ""),
+                 QString::number(shownQuality));
     }
 };
 

@@ -24,50 +24,35 @@ private slots:
         QTest::addColumn<bool>("skip");
         QTest::addColumn<int>("saves");
         const QString exe = "\"KestrelEditor\" ";
+        // clang-format off
         row("program path only", exe, true, Action::None, QString(), QPoint(), false, 0);
-        row("path and point", exe + "/path C:/Cap.PNG /point 100 200", true, Action::Path,
-            "C:/Cap.PNG", QPoint(100, 200), false, 0);
+        row("path and point", exe + "/path C:/Cap.PNG /point 100 200", true, Action::Path, "C:/Cap.PNG", QPoint(100, 200), false, 0);
         row("words in any case, path keeps its case",
             exe + "/PATH \"D:/My Shots/A.png\" /Point 1 2 /SKIP", true, Action::Path,
             "D:/My Shots/A.png", QPoint(1, 2), true, 0);
-        row("point missing a number voids the line", exe + "/path a.png /point 5", false,
-            Action::None, QString(), QPoint(), false, 0);
-        row("path missing its file voids the line", exe + "/show /path", false, Action::None,
-            QString(), QPoint(), false, 0);
-        row("show wins over path", exe + "/path a.png /show", true, Action::Show, "a.png", QPoint(),
-            false, 0);
-        row("close wins over kill", exe + "/kill /close", true, Action::Close, QString(), QPoint(),
-            false, 0);
-        row("kill over show", exe + "/show /kill", true, Action::Kill, QString(), QPoint(), false,
-            0);
-        row("hide over preference", exe + "/preference 2 /hide", true, Action::Hide, QString(),
-            QPoint(), false, 0);
-        row("preference over about", exe + "/about /preference 1", true, Action::Preference,
-            QString(), QPoint(), false, 0);
-        row("about over updateprefvalue", exe + "/updateprefvalue 48 1 /about", true, Action::About,
-            QString(), QPoint(), false, 0);
-        row("updateprefvalue over path", exe + "/path a.png /updateprefvalue 48 1", true,
-            Action::UpdatePrefValue, "a.png", QPoint(), false, 0);
-        row("autosave over save", exe + "/save /path a.png /autosave", true, Action::Path, "a.png",
-            QPoint(), false, 2);
+        row("point missing a number voids the line", exe + "/path a.png /point 5", false, Action::None, QString(), QPoint(), false, 0);
+        row("path missing its file voids the line", exe + "/show /path", false, Action::None, QString(), QPoint(), false, 0);
+        row("show wins over path", exe + "/path a.png /show", true, Action::Show, "a.png", QPoint(), false, 0);
+        row("close wins over kill", exe + "/kill /close", true, Action::Close, QString(), QPoint(), false, 0);
+        row("kill over show", exe + "/show /kill", true, Action::Kill, QString(), QPoint(), false, 0);
+        row("hide over preference", exe + "/preference 2 /hide", true, Action::Hide, QString(), QPoint(), false, 0);
+        row("preference over about", exe + "/about /preference 1", true, Action::Preference, QString(), QPoint(), false, 0);
+        row("about over updateprefvalue", exe + "/updateprefvalue 48 1 /about", true, Action::About, QString(), QPoint(), false, 0);
+        row("updateprefvalue over path", exe + "/path a.png /updateprefvalue 48 1", true, Action::UpdatePrefValue, "a.png", QPoint(), false, 0);
+        row("autosave over save", exe + "/save /path a.png /autosave", true, Action::Path, "a.png", QPoint(), false, 2);
         row("save alone", exe + "/save", true, Action::None, QString(), QPoint(), false, 1);
-        row("points that are not numbers", exe + "/path a.png /point x y", true, Action::Path,
-            "a.png", QPoint(0, 0), false, 0);
-        row("an argument that looks like a command", exe + "/path /kill /point /show 3", true,
-            Action::Path, "/kill", QPoint(0, 3), false, 0);
-        row("later arguments replace earlier ones", exe + "/path a.png /path b.png", true,
-            Action::Path, "b.png", QPoint(), false, 0);
-        row("skip alone does nothing", exe + "/skip", true, Action::None, QString(), QPoint(), true,
-            0);
-        row("unknown words are skipped", exe + "/paths a.png stray /hide", true, Action::Hide,
-            QString(), QPoint(), false, 0);
+        row("points that are not numbers", exe + "/path a.png /point x y", true, Action::Path, "a.png", QPoint(0, 0), false, 0);
+        row("an argument that looks like a command", exe + "/path /kill /point /show 3", true, Action::Path, "/kill", QPoint(0, 3), false, 0);
+        row("later arguments replace earlier ones", exe + "/path a.png /path b.png", true, Action::Path, "b.png", QPoint(), false, 0);
+        row("skip alone does nothing", exe + "/skip", true, Action::None, QString(), QPoint(), true, 0);
+        row("unknown words are skipped", exe + "/paths a.png stray /hide", true, Action::Hide, QString(), QPoint(), false, 0);
+        // clang-format on
     }
     void grammar()
     {
         QFETCH(QString, line);
-        QFETCH(bool, valid);
         const std::optional<EditorCommand> command = EditorCommand::parse(SplitCommandLine(line));
-        QCOMPARE(command.has_value(), valid);
+        QTEST(command.has_value(), "valid");
         if (!command)
             return;
         QTEST(command->action(), "action");

@@ -43,16 +43,13 @@ private slots:
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<QSize>("page");
         QTest::addColumn<QRect>("target");
-        row("wide picture fills the width, centred down the page", QSize(3000, 2000),
-            QSize(1000, 1000), QRect(0, 167, 1000, 666));
-        row("tall picture fills the height", QSize(1000, 4000), QSize(1000, 1000),
-            QRect(375, 0, 250, 1000));
-        row("both too large, width overflows most", QSize(2000, 1200), QSize(1000, 800),
-            QRect(0, 100, 1000, 600));
-        row("both too large, height overflows most", QSize(1200, 2000), QSize(1000, 800),
-            QRect(260, 0, 480, 800));
-        row("small picture keeps its size", QSize(300, 200), QSize(1000, 1000),
-            QRect(350, 400, 300, 200));
+        // clang-format off
+        row("wide picture fills the width, centred down the page", QSize(3000, 2000), QSize(1000, 1000), QRect(0, 167, 1000, 666));
+        row("tall picture fills the height", QSize(1000, 4000), QSize(1000, 1000), QRect(375, 0, 250, 1000));
+        row("both too large, width overflows most", QSize(2000, 1200), QSize(1000, 800), QRect(0, 100, 1000, 600));
+        row("both too large, height overflows most", QSize(1200, 2000), QSize(1000, 800), QRect(260, 0, 480, 800));
+        row("small picture keeps its size", QSize(300, 200), QSize(1000, 1000), QRect(350, 400, 300, 200));
+        // clang-format on
     }
     void targetRect()
     {

@@ -1,8 +1,9 @@
-#include "platform/Trace.h"
 #include "platform/CaptureProgramLink.h"
 #include "platform/RegistrySettings.h"
+#include "platform/Trace.h"
 #include "platform/WindowUtilities.h"
 #include "support/CapturePeer.h"
+#include "support/FileBytes.h"
 #include "support/TestEnvironment.h"
 
 #include <QCoreApplication>
@@ -18,12 +19,6 @@ const QString appDirFileBeforeMain = AppDirFile(QStringLiteral("QXSTS.dll"));
 QString socketPath()
 {
     return TestEnvironment::runtimeDir() + QStringLiteral("/Kestrel_ScreenCaptureWnd");
-}
-
-QByteArray traceLog()
-{
-    QFile log(TraceLogPath());
-    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
 } // namespace
@@ -54,16 +49,15 @@ private slots:
     // Also when a dead capture program left its file behind.
     void nothingPostedWithoutCaptureProgram()
     {
-        QFile leftBehind(socketPath());
         for (const bool fileLeft : {false, true}) {
-            QVERIFY(!fileLeft || leftBehind.open(QIODevice::WriteOnly));
+            QVERIFY(!fileLeft || writeBytes(socketPath(), QByteArray()));
             QElapsedTimer clock;
             clock.start();
             QCOMPARE(PostMessageToKestrel(CaptureMessage::NewCaptureRequested, 0, 0), 0);
             // Loose bound: only a post that waits for an answer or a time-out gets near it.
             QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         }
-        QVERIFY(!traceLog().contains("PostMessageToKestrel"));
+        QVERIFY(!readBytes(TraceLogPath()).contains("PostMessageToKestrel"));
     }
 
     void postedRecords_data()
@@ -96,7 +90,7 @@ private slots:
         QVERIFY(PostMessageToKestrel(message, wParam, lParam) != 0);
 
         QTRY_COMPARE(peer.connections(), QList<QByteArray>({bytes, bytes}));
-        QCOMPARE(traceLog().count(trace), 2);
+        QCOMPARE(readBytes(TraceLogPath()).count(trace), 2);
     }
 
     void appDirFile()

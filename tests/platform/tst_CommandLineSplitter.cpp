@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTest>
 
+// The slots are defined outside the class: moc cannot read the raw strings of the table.
 class tst_CommandLineSplitter : public QObject
 {
     Q_OBJECT
@@ -60,8 +61,7 @@ void tst_CommandLineSplitter::split_data()
 void tst_CommandLineSplitter::split()
 {
     QFETCH(QString, line);
-    QFETCH(QStringList, tokens);
-    QCOMPARE(SplitCommandLine(line), tokens);
+    QTEST(SplitCommandLine(line), "tokens");
 }
 
 QTEST_MAIN(tst_CommandLineSplitter)

@@ -1,4 +1,5 @@
 #include "platform/RegistrySettings.h"
+#include "support/FileBytes.h"
 #include "support/TestEnvironment.h"
 
 #include <QDateTime>
@@ -15,20 +16,6 @@
 namespace {
 
 const QString kNorvane = QStringLiteral("HKEY_CURRENT_USER\\Software\\Norvane");
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &text)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text);
-}
 
 QString turnPath()
 {
@@ -70,7 +57,7 @@ private slots:
 
         QFile file(RegistrySettings::filePath());
         const QDateTime seen = QFileInfo(file).lastModified();
-        const QByteArray text = readFile(file.fileName());
+        const QByteArray text = readBytes(file.fileName());
         QVERIFY(text.contains("Theirs=1"));
         QVERIFY(file.open(QIODevice::ReadWrite));
         file.write(QByteArray(text).replace("Theirs=1", "Theirs=2"));
@@ -104,7 +91,7 @@ private slots:
         }
         qt.sync();
         QVERIFY(ours->sync());
-        QCOMPARE(readFile(RegistrySettings::filePath()), readFile(qtFile));
+        QCOMPARE(readBytes(RegistrySettings::filePath()), readBytes(qtFile));
         const auto reader = RegistrySettings::open(kNorvane);
         for (int i = 0; i < values.size(); ++i)
             QCOMPARE(reader->value(QString("v%1").arg(i, 2, 10, QLatin1Char('0'))).toString(),
@@ -135,12 +122,12 @@ private slots:
     {
         QFETCH(QByteArray, line);
         QFETCH(QString, text);
-        writeFile(RegistrySettings::filePath(), "[software]\nnorvane\\" + line + "\n");
+        writeBytes(RegistrySettings::filePath(), "[software]\nnorvane\\" + line + "\n");
         auto settings = RegistrySettings::open(kNorvane);
         QCOMPARE(settings->value("FilePath").toString(), text);
         settings->setValue("Other", 1);
         QVERIFY(settings->sync());
-        QVERIFY(readFile(RegistrySettings::filePath()).contains("\nnorvane\\" + line + "\n"));
+        QVERIFY(readBytes(RegistrySettings::filePath()).contains("\nnorvane\\" + line + "\n"));
         QCOMPARE(RegistrySettings::open(kNorvane)->value("FilePath").toString(), text);
     }
 
@@ -162,7 +149,7 @@ private slots:
     void staleTurnIsPassedOver()
     {
         QFETCH(QByteArray, lock);
-        writeFile(turnPath(), lock);
+        writeBytes(turnPath(), lock);
         QElapsedTimer elapsed;
         elapsed.start();
         auto settings = RegistrySettings::open(kNorvane);
@@ -179,7 +166,7 @@ private slots:
         QDir().mkpath(QFileInfo(turnPath()).path());
         QLockFile held(turnPath());
         QVERIFY(held.tryLock(0));
-        writeFile(turnPath(), QByteArray());
+        writeBytes(turnPath(), QByteArray());
         QFile stamp(turnPath());
         QVERIFY(stamp.open(QIODevice::Append));
         QVERIFY(stamp.setFileTime(QDateTime::currentDateTime().addSecs(-60),

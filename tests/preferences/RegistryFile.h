@@ -2,20 +2,18 @@
 
 #include "platform/RegistrySettings.h"
 #include "preferences/Preferences.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "support/FileBytes.h"
 
 // Replaces the settings file by text as a person or another program may have left it.
 // Values of "HKEY_CURRENT_USER\SOFTWARE\A\B" are the lines "a\b\Name=..." of "[software]".
 inline void writeRegistryFile(const QByteArray &text)
 {
-    QFile file(RegistrySettings::filePath());
-    QDir().mkpath(QFileInfo(file).path());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return;
-    file.write(text);
+    writeBytes(RegistrySettings::filePath(), text);
+}
+
+inline QByteArray registryBytes()
+{
+    return readBytes(RegistrySettings::filePath());
 }
 
 // A slot's value through the getter of its own type.

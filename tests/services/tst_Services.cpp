@@ -133,9 +133,7 @@ private slots:
         banner->resize(900, 90);
         parent.show();
         QVERIFY(QTest::qWaitForWindowExposed(&parent));
-        auto *close = banner->findChild<QPushButton *>("close_");
-        QCOMPARE(close->geometry().topRight(), QPoint(banner->width() - 1, 1));
-        QTest::mouseClick(close, Qt::LeftButton);
+        QTest::mouseClick(banner->findChild<QPushButton *>("close_"), Qt::LeftButton);
         QVERIFY(banner->isHidden());
         auto *timer = banner->findChild<QTimer *>();
         QVERIFY(timer->isActive() && timer->isSingleShot());

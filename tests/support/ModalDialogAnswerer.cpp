@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QList>
@@ -35,11 +36,22 @@ void noteWhatWasShown(QWidget *dialog, ModalDialogAnswerer::Seen &seen)
         if (label->objectName() == QLatin1String("icon_"))
             seen.icon = label->property("icon");
     }
+}
+
+void clickNamed(QWidget *dialog, const QString &nameOrText)
+{
     const auto buttons = dialog->findChildren<QAbstractButton *>();
-    for (const QAbstractButton *button : buttons) {
-        if (button->isVisible())
-            seen.buttons << button->text();
+    for (QAbstractButton *button : buttons) {
+        const bool named = button->objectName() == nameOrText
+                || withoutMnemonics(button->text()) == withoutMnemonics(nameOrText);
+        if (named && button->isVisible()) {
+            button->click();
+            return;
+        }
     }
+    // Closed rather than left open, so the test fails instead of hanging.
+    qWarning("ModalDialogAnswerer: no button \"%s\"", qPrintable(nameOrText));
+    dialog->close();
 }
 
 struct Pending
@@ -83,22 +95,22 @@ std::shared_ptr<ModalDialogAnswerer::Seen> ModalDialogAnswerer::answer(Action ac
 std::shared_ptr<ModalDialogAnswerer::Seen>
 ModalDialogAnswerer::clickButton(const QString &nameOrText, int timeoutMs)
 {
-    return answer(
-            [nameOrText](QWidget *dialog) {
-                const auto buttons = dialog->findChildren<QAbstractButton *>();
-                for (QAbstractButton *button : buttons) {
-                    const bool named = button->objectName() == nameOrText
-                            || withoutMnemonics(button->text()) == withoutMnemonics(nameOrText);
-                    if (named && button->isVisible()) {
-                        button->click();
-                        return;
-                    }
-                }
-                // Closed rather than left open, so the test fails instead of hanging.
-                qWarning("ModalDialogAnswerer: no button \"%s\"", qPrintable(nameOrText));
-                dialog->close();
-            },
-            timeoutMs);
+    return answer([nameOrText](QWidget *dialog) { clickNamed(dialog, nameOrText); }, timeoutMs);
+}
+
+std::shared_ptr<ModalDialogAnswerer::Seen>
+ModalDialogAnswerer::tickAndClick(bool tick, const QString &nameOrText, Action before)
+{
+    return answer([=](QWidget *dialog) {
+        if (before)
+            before(dialog);
+        if (auto *box = dialog->findChild<QCheckBox *>())
+            box->setChecked(tick);
+        if (nameOrText.isEmpty())
+            dialog->close();
+        else
+            clickNamed(dialog, nameOrText);
+    });
 }
 
 std::shared_ptr<ModalDialogAnswerer::Seen>

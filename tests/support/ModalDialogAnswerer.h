@@ -25,7 +25,6 @@ public:
         QString className;
         QString title;
         QStringList labels; // texts of the visible labels, in child order
-        QStringList buttons; // texts of the visible buttons, in child order
         QVariant icon; // the "icon" property of a message box's icon label
     };
     using Action = std::function<void(QWidget *dialog)>;
@@ -33,6 +32,10 @@ public:
     // Clicks the visible button whose object name or text (with or without its "&"
     // mnemonic markers) is nameOrText.
     static std::shared_ptr<Seen> clickButton(const QString &nameOrText, int timeoutMs = 5000);
+    // Sets the dialog's check box (a "do not ask again" box) to `tick`, then clicks as
+    // clickButton does, or closes the dialog when nameOrText is empty; `before` runs first.
+    static std::shared_ptr<Seen> tickAndClick(bool tick, const QString &nameOrText,
+                                              Action before = {});
     // Clicks a standard button of the dialog's button box.
     static std::shared_ptr<Seen> clickStandardButton(QDialogButtonBox::StandardButton button,
                                                      int timeoutMs = 5000);
