@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -161,6 +162,33 @@ void EditorToolBar::buildButtons()
         extension->setContextMenuPolicy(Qt::PreventContextMenu);
     }
     toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolbar->installEventFilter(this);
+}
+
+int EditorToolBar::fullWidth() const
+{
+    return compact_ ? fullWidth_ : toolbar_->sizeHint().width();
+}
+
+bool EditorToolBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == toolbar_ && event->type() == QEvent::Resize)
+        fitButtons();
+    return QObject::eventFilter(watched, event);
+}
+
+// Nothing folds away the buttons that do not fit, so in a window narrower than the whole
+// tool bar every button drops its caption and keeps its picture.
+void EditorToolBar::fitButtons()
+{
+    const int full = fullWidth();
+    const bool compact = toolbar_->width() < full;
+    if (compact == compact_)
+        return;
+    fullWidth_ = full;
+    compact_ = compact;
+    for (ToolButton *button : buttons_)
+        button->setCompact(compact);
 }
 
 void EditorToolBar::buildMenus()

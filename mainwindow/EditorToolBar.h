@@ -66,6 +66,11 @@ public:
     // later calls do nothing.
     void buildPopups();
     bool hasPopups() const { return figurePopup_ != nullptr; }
+    // How wide the tool bar is with every caption shown.
+    int fullWidth() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildButtons();
@@ -73,6 +78,7 @@ private:
     Popup *popupOf(Button which) const;
     static EditorContextMenu::Entry contextMenuEntryOf(Button which);
     void onToolMenuPress(Button which);
+    void fitButtons();
 
     KestrelEditor *const window_;
     QToolBar *const toolbar_;
@@ -80,6 +86,8 @@ private:
     KestrelPreferences *const preferences_;
     QButtonGroup *const toolButtonGroup_;
     std::array<ToolButton *, ButtonCount> buttons_ {};
+    bool compact_ = false;
+    int fullWidth_ = 0;
     Menu *menu_ = nullptr;
     Menu *help_ = nullptr;
     QAction *saveAsAction_ = nullptr;

@@ -337,7 +337,7 @@ void KestrelEditor::AddNewPixmap(const QString &path, QPoint position, bool skip
     // overflow button to reach them.
     const int wantedWidth =
             std::min(std::max(image.width() + ui_->historyWidget_->width() + kCaptureMargin,
-                              ui_->toolbar_->sizeHint().width()),
+                              toolBar_->fullWidth()),
                      available.width());
     const int wantedHeight =
             std::min(image.height() + toolbarHeight + ui_->bannerWidget_->height() + kCaptureMargin,

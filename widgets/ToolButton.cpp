@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QStyle>
 
 namespace {
 
@@ -43,6 +44,25 @@ void ToolButton::build()
     fade->setOpacity(kDisabledImageOpacity);
     fade->setEnabled(false);
     image_->setGraphicsEffect(fade);
+}
+
+void ToolButton::setCompact(bool compact)
+{
+    if (compact == compact_)
+        return;
+    compact_ = compact;
+    if (compact) {
+        caption_ = text();
+        setAccessibleName(caption_);
+        setText(QString());
+    } else {
+        setText(caption_);
+    }
+    // The style sheet gives compact buttons narrower margins.
+    setProperty("compact", compact);
+    style()->unpolish(this);
+    style()->polish(this);
+    updateGeometry();
 }
 
 void ToolButton::mousePressEvent(QMouseEvent *event)

@@ -18,6 +18,10 @@ public:
     ToolButton(const QString &text, const QString &objectName, QWidget *parent = nullptr);
 
     QLabel *image() const { return image_; }
+    // A compact button shows its picture only; its caption stays its accessible name and
+    // comes back when the button leaves compact mode.
+    void setCompact(bool compact);
+    bool isCompact() const { return compact_; }
 
 signals:
     void beforePress();
@@ -33,4 +37,6 @@ private:
     void placeImage();
 
     QLabel *image_ = nullptr;
+    QString caption_;
+    bool compact_ = false;
 };

@@ -1,3 +1,4 @@
+#include "app/Application.h"
 #include "history/HistoryListWidget.h"
 #include "history/HistoryWidget.h"
 #include "mainwindow/CaptureFolder.h"
@@ -394,6 +395,31 @@ private slots:
 
     // Ending the program: asked only with unsaved captures; refused, the window stays and a
     // later close in tray mode hides it again. In tray mode the close button only hides.
+    // However narrow the window, every tool button stays on the tool bar, with or without
+    // its caption.
+    void toolButtonsFitNarrowWindows()
+    {
+        qApp->setStyleSheet(Application::LoadStyleSheet());
+        window_->treatCommand("/path " + capture_);
+        auto *toolbar = window_->findChild<QToolBar *>();
+        const auto fitted = [&](int width) {
+            window_->resize(width, 500);
+            QCoreApplication::processEvents();
+            QStringList captions;
+            for (ToolButton *button : toolbar->findChildren<ToolButton *>()) {
+                const QRect place(button->mapTo(toolbar, QPoint()), button->size());
+                if (!button->isVisible() || !toolbar->rect().contains(place))
+                    return QString("%1 cut off").arg(button->objectName());
+                captions << button->text();
+            }
+            return captions.join(',');
+        };
+        QCOMPARE(fitted(1600).section(',', 0, 1), QString("capture,save"));
+        QCOMPARE(fitted(730), QString(15, ','));
+        QCOMPARE(fitted(1600).section(',', 0, 1), QString("capture,save"));
+        qApp->setStyleSheet(QString());
+    }
+
     void exiting_data()
     {
         QTest::addColumn<bool>("trayMode");
