@@ -97,6 +97,10 @@ EditorView::EditorView(QWidget *parent)
     textPopup_->hide();
     cropPopup_ = new CropPopup(parent);
     cropPopup_->hide();
+    // Showing a popup must not take the keyboard from the text box being typed in; window
+    // managers that focus every new window are asked not to.
+    textPopup_->setAttribute(Qt::WA_ShowWithoutActivating);
+    cropPopup_->setAttribute(Qt::WA_ShowWithoutActivating);
     connect(cropPopup_, &CropPopup::cropped, this, &EditorView::cropped);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &EditorView::hideTextPopup);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &EditorView::hideTextPopup);
