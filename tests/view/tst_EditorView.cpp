@@ -1,3 +1,5 @@
+#include "editor/DrawingTextItem.h"
+#include "popups/TextPopup.h"
 #include "preferences/KestrelPreferences.h"
 #include "support/DataRow.h"
 #include "support/TestEnvironment.h"
@@ -470,6 +472,38 @@ private slots:
         document_->undo();
         QCOMPARE(shown(), fresh());
         QCOMPARE(clearlyDifferent(shown(), empty), 0);
+    }
+
+    // A text box is dragged by its margin and its format bar follows it; a press on the
+    // margin puts the bar away, a press on the text brings it back.
+    void textBoxMovesByItsMargin()
+    {
+        view_->setEditor(document_.get());
+        document_->setShapeType(Editor::Text);
+        const QPoint click = view_->mapFromScene(QPoint(100, 100));
+        mouse(*view_, QEvent::MouseButtonPress, click);
+        mouse(*view_, QEvent::MouseButtonRelease, click);
+        auto *box = dynamic_cast<DrawingTextItem *>(document_->focusItem());
+        QVERIFY(box);
+        TextPopup *bar = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            bar = bar ? bar : qobject_cast<TextPopup *>(widget);
+        QVERIFY(bar && bar->isVisible());
+        const QPointF boxBefore = box->scenePos();
+        const QPoint barBefore = bar->pos();
+        const auto at = [&](const QPointF &local) {
+            return view_->mapFromScene(box->mapToScene(local));
+        };
+        const QPoint grip = at(QPointF(2, box->boundingRect().height() / 2));
+        mouse(*view_, QEvent::MouseButtonPress, grip);
+        QVERIFY(!bar->isVisible());
+        mouse(*view_, QEvent::MouseMove, grip + QPoint(40, 30));
+        mouse(*view_, QEvent::MouseButtonRelease, grip + QPoint(40, 30));
+        QCOMPARE(box->scenePos() - boxBefore, QPointF(40, 30) / view_->transform().m11());
+        QCOMPARE(bar->pos() - barBefore, QPoint(40, 30));
+        mouse(*view_, QEvent::MouseButtonPress, at(box->boundingRect().center()));
+        QVERIFY(bar->isVisible());
+        QCOMPARE(document_->shapeType(), Editor::TextEditing);
     }
 
     // The crop frame repaints only what its drags change; what is on screen afterwards is
