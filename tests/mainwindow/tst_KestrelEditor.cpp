@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QDataStream>
 #include <QDir>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -400,6 +401,7 @@ private slots:
     void toolButtonsFitNarrowWindows()
     {
         qApp->setStyleSheet(Application::LoadStyleSheet());
+        const auto plainAgain = qScopeGuard([] { qApp->setStyleSheet(QString()); });
         window_->treatCommand("/path " + capture_);
         auto *toolbar = window_->findChild<QToolBar *>();
         const auto fitted = [&](int width) {
@@ -417,7 +419,6 @@ private slots:
         QCOMPARE(fitted(1600).section(',', 0, 1), QString("capture,save"));
         QCOMPARE(fitted(730), QString(15, ','));
         QCOMPARE(fitted(1600).section(',', 0, 1), QString("capture,save"));
-        qApp->setStyleSheet(QString());
     }
 
     void exiting_data()
