@@ -61,6 +61,12 @@ inline void dragOn(QWidget *widget, const QVector<QPoint> &points,
     sendMouse(widget, QEvent::MouseButtonRelease, points.last(), modifiers);
 }
 
+// Frees now what was handed to deleteLater(): dropped items and documents.
+inline void releaseDeleted()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // Blue = x, green = y, red = 200 (modulo 256): a mosaic block's blue and green averages are
 // the truncated means of its x and y ranges.
 inline QImage gradientCapture(const QSize &size)

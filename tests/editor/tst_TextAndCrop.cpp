@@ -15,11 +15,6 @@ using namespace EditorTestSupport;
 
 namespace {
 
-void freeDropped()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // A click with the text tool at `at`; the open box.
 DrawingTextItem *openBox(Editor &editor, const QPoint &at)
 {
@@ -88,7 +83,7 @@ private slots:
             view.setEditor(nullptr);
         else
             box->finish(ending == "return");
-        freeDropped();
+        releaseDeleted();
         QFETCH(bool, kept);
         QCOMPARE(!box.isNull(), kept);
         QCOMPARE(editor->undoList().size(), kept ? 1 : 0);
@@ -186,7 +181,7 @@ private slots:
         QPointer<DrawingCropItem> one = cropTo(*editor, first, true);
         QCOMPARE(editor->cropRect(), first);
         QCOMPARE(editor->shapeType(), Editor::Rect);
-        freeDropped();
+        releaseDeleted();
         QVERIFY(!one->cropper());
         editor->undo();
         QCOMPARE(editor->imageRect(), QRect(0, 0, 400, 300));
@@ -204,14 +199,14 @@ private slots:
         QCOMPARE(editor->cropRect(), first);
         // Cancelled: crop unchanged, the item neither listed nor kept.
         QPointer<DrawingCropItem> cancelled = cropTo(*editor, QRect(0, 0, 80, 80), false);
-        freeDropped();
+        releaseDeleted();
         QVERIFY(cancelled.isNull());
         QCOMPARE(editor->cropRect(), first);
         QCOMPARE(editor->undoList().size(), 1);
         // An undone crop overwritten by a new stroke is freed.
         editor->undo();
         drag(*editor, {QPoint(10, 10), QPoint(50, 50)});
-        freeDropped();
+        releaseDeleted();
         QVERIFY(one.isNull());
         QCOMPARE(editor->imageRect(), QRect(0, 0, 400, 300));
     }

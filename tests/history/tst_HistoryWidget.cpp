@@ -25,6 +25,8 @@
 
 Q_DECLARE_METATYPE(QListWidgetItem *)
 
+using namespace EditorTestSupport;
+
 // The history panel with its list, rows and documents; a plain object stands in for the
 // main window that owns the documents.
 class tst_HistoryWidget : public QObject
@@ -43,20 +45,20 @@ class tst_HistoryWidget : public QObject
         return list()->buttonWidget(list()->item(row))->button();
     }
 
-    QString writeCapture(QColor colour)
+    // A document of the window, its capture not in memory.
+    Editor *capture(QColor colour) const
     {
-        const QString path = QDir::temp().filePath(QString("capture-%1.png").arg(editors_.size()));
-        EditorTestSupport::filledImage(QSize(48, 32), colour).save(path);
-        return path;
+        Editor *editor = editorWith(filledImage(QSize(48, 32), colour)).release();
+        editor->setParent(owner_.get());
+        editor->setImageLoaded(false);
+        return editor;
     }
 
     void addCaptures(int count)
     {
         for (int i = 0; i < count; ++i) {
-            auto *editor = new Editor(owner_.get());
-            editor->setImagePath(writeCapture(QColor::fromHsv(i * 30 % 360, 200, 200)));
-            panel_->addHistory(History(editor));
-            editors_ << editor;
+            editors_ << capture(QColor::fromHsv(i * 30 % 360, 200, 200));
+            panel_->addHistory(History(editors_.last()));
         }
     }
 
@@ -64,11 +66,6 @@ class tst_HistoryWidget : public QObject
     {
         for (int row : rows)
             thumbnailAt(row)->selectButton()->setChecked(true);
-    }
-
-    static void releaseDeleted()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
 private slots:
@@ -107,7 +104,6 @@ private slots:
     {
         QFETCH(bool, autoDelete);
         QFETCH(QString, answer);
-        QFETCH(int, room);
         preferences_->setBool(KestrelPreferences::AutoHistoryDelete, autoDelete);
         addCaptures(99);
         auto unexpected = ModalDialogAnswerer::closeWindow(0);
@@ -119,7 +115,7 @@ private slots:
 
         auto seen = answer.isEmpty() ? ModalDialogAnswerer::closeWindow(0)
                                      : ModalDialogAnswerer::clickButton(answer);
-        QCOMPARE(int(panel_->makeRoomForCapture()), room);
+        QTEST(int(panel_->makeRoomForCapture()), "room");
         QCOMPARE(seen->answered, !autoDelete);
         releaseDeleted();
         QCOMPARE(editors_.first().isNull(), autoDelete);
@@ -216,8 +212,7 @@ private slots:
         QCOMPARE(panel_->currentImageSize(), QSize(48, 32));
 
         // A row added without being shown gets a thumbnail and leaves no image behind.
-        auto *quiet = new Editor(owner_.get());
-        quiet->setImagePath(writeCapture(Qt::red));
+        Editor *quiet = capture(Qt::red);
         list()->addHistory(History(quiet), false);
         QVERIFY(!quiet->isImageLoaded());
         QCOMPARE(thumbnailAt(0)->icon().pixmap(72).toImage().pixelColor(30, 20), QColor(Qt::red));
@@ -302,7 +297,6 @@ private slots:
         QFETCH(bool, notify);
         QFETCH(QString, answer);
         QFETCH(bool, skip);
-        QFETCH(bool, deleted);
         preferences_->setBool(KestrelPreferences::NotifyDeleteHistory, notify);
         addCaptures(2);
         if (saved)
@@ -319,7 +313,7 @@ private slots:
             ModalDialogAnswerer::closeWindow(); // the save's file dialog
         thumbnailAt(0)->closeButton()->click();
         QCOMPARE(seen->answered, !answer.isEmpty());
-        QCOMPARE(list()->count(), deleted ? 1 : 2);
+        QTEST(list()->count() == 1, "deleted");
         QCOMPARE(preferences_->getBool(KestrelPreferences::NotifyDeleteHistory, true),
                  notify && !skip);
     }
@@ -370,7 +364,7 @@ private slots:
         const QPoint from = thumbnail->rect().center();
         const QPoint to = from + QPoint(pulled ? QApplication::startDragDistance() : 0, 0);
         // Once dragged, a move over the thumbnail does not press it again.
-        EditorTestSupport::dragOn(thumbnail, {from, to, to + QPoint(0, 1)});
+        dragOn(thumbnail, {from, to, to + QPoint(0, 1)});
         QCOMPARE(list()->firstSelectedItem(), list()->historyItem(pulled ? 0 : 1));
         QTRY_COMPARE(captures() - before, int(pulled));
     }

@@ -315,15 +315,13 @@ private slots:
     {
         QFETCH(int, modifiers);
         QFETCH(double, zoom);
-        QFETCH(bool, horizontal);
-        QFETCH(bool, vertical);
         view_->setEditor(document_.get());
         QCOMPARE(view_->horizontalScrollBar()->value(), 0);
         QCOMPARE(view_->verticalScrollBar()->value(), 0);
         wheel(*view_, QPoint(5, 5), -120, Qt::KeyboardModifiers(modifiers));
         QCOMPARE(exact(view_->zoom()), exact(zoom));
-        QCOMPARE(view_->horizontalScrollBar()->value() > 0, horizontal);
-        QCOMPARE(view_->verticalScrollBar()->value() > 0, vertical);
+        QTEST(view_->horizontalScrollBar()->value() > 0, "horizontal");
+        QTEST(view_->verticalScrollBar()->value() > 0, "vertical");
     }
 
     // The image tool bar keeps its place by the view's bottom-left corner, the history button
@@ -481,13 +479,12 @@ private slots:
     {
         QFETCH(int, tool);
         QFETCH(int, modifiers);
-        QFETCH(int, items);
         drag(*document_, {QPoint(0, 0), QPoint(300, 200)});
         view_->setEditor(document_.get());
         document_->setShapeType(Editor::ShapeType(tool));
         dragOn(view_->viewport(), {QPoint(0, 0), QPoint(60, 40), QPoint(150, 100)},
                Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(document_->items().size(), items);
+        QTEST(document_->items().size(), "items");
     }
 };
 
