@@ -6,11 +6,13 @@
 #include <QDir>
 #include <QGraphicsItem>
 #include <QGraphicsSceneMouseEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
+#include <QWidget>
 #include <memory>
 
-// Mouse input, captures and pixels for tests of the drawing items and the Editor.
+// Mouse input, captures and pixels for tests of the drawing items, the Editor and its view.
 namespace EditorTestSupport {
 
 // A left-button press, move with the button held, or release at `point`.
@@ -35,6 +37,34 @@ inline void drag(Editor &editor, const QVector<QPoint> &points, int steps = 2)
                   points[i - 1] + (points[i] - points[i - 1]) * step / steps);
     }
     mouse(editor, QEvent::GraphicsSceneMouseRelease, points.last());
+}
+
+// A left-button press, move with the button held, or release on `widget` at `point`.
+inline void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &point,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QMouseEvent event(type, point, widget->mapToGlobal(point),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      modifiers);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// A left-button drag on `widget`: a press at the first point, a move to each following one, a
+// release at the last.
+inline void dragOn(QWidget *widget, const QVector<QPoint> &points,
+                   Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    sendMouse(widget, QEvent::MouseButtonPress, points.first(), modifiers);
+    for (int i = 1; i < points.size(); ++i)
+        sendMouse(widget, QEvent::MouseMove, points[i], modifiers);
+    sendMouse(widget, QEvent::MouseButtonRelease, points.last(), modifiers);
+}
+
+// Frees now what was handed to deleteLater(): dropped items and documents.
+inline void releaseDeleted()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Blue = x, green = y, red = 200 (modulo 256): a mosaic block's blue and green averages are

@@ -10,6 +10,7 @@
 #include "support/DataRow.h"
 #include "support/ModalDialogAnswerer.h"
 #include "support/TestEnvironment.h"
+#include "tests/editor/EditorTestSupport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,14 +18,14 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
-Q_DECLARE_METATYPE(QList<int>)
 Q_DECLARE_METATYPE(QListWidgetItem *)
+
+using namespace EditorTestSupport;
 
 // The history panel with its list, rows and documents; a plain object stands in for the
 // main window that owns the documents.
@@ -44,22 +45,20 @@ class tst_HistoryWidget : public QObject
         return list()->buttonWidget(list()->item(row))->button();
     }
 
-    QString writeCapture(QColor colour)
+    // A document of the window, its capture not in memory.
+    Editor *capture(QColor colour) const
     {
-        QImage image(48, 32, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString path = QDir::temp().filePath(QString("capture-%1.png").arg(editors_.size()));
-        image.save(path);
-        return path;
+        Editor *editor = editorWith(filledImage(QSize(48, 32), colour)).release();
+        editor->setParent(owner_.get());
+        editor->setImageLoaded(false);
+        return editor;
     }
 
     void addCaptures(int count)
     {
         for (int i = 0; i < count; ++i) {
-            auto *editor = new Editor(owner_.get());
-            editor->setImagePath(writeCapture(QColor::fromHsv(i * 30 % 360, 200, 200)));
-            panel_->addHistory(History(editor));
-            editors_ << editor;
+            editors_ << capture(QColor::fromHsv(i * 30 % 360, 200, 200));
+            panel_->addHistory(History(editors_.last()));
         }
     }
 
@@ -67,11 +66,6 @@ class tst_HistoryWidget : public QObject
     {
         for (int row : rows)
             thumbnailAt(row)->selectButton()->setChecked(true);
-    }
-
-    static void releaseDeleted()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
 private slots:
@@ -99,9 +93,7 @@ private slots:
     // The hundredth capture fits; the next one needs the oldest to go or is refused.
     void fullHistory_data()
     {
-        QTest::addColumn<bool>("autoDelete");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<int>("room");
+        columns<bool, QString, int>("autoDelete", "answer", "room");
         row("refused", false, QString("Close"), int(HistoryWidget::CaptureRefused));
         row("refused, show window", false, QString("Open result window"),
             int(HistoryWidget::CaptureRefusedShowWindow));
@@ -112,7 +104,6 @@ private slots:
     {
         QFETCH(bool, autoDelete);
         QFETCH(QString, answer);
-        QFETCH(int, room);
         preferences_->setBool(KestrelPreferences::AutoHistoryDelete, autoDelete);
         addCaptures(99);
         auto unexpected = ModalDialogAnswerer::closeWindow(0);
@@ -124,7 +115,7 @@ private slots:
 
         auto seen = answer.isEmpty() ? ModalDialogAnswerer::closeWindow(0)
                                      : ModalDialogAnswerer::clickButton(answer);
-        QCOMPARE(int(panel_->makeRoomForCapture()), room);
+        QTEST(int(panel_->makeRoomForCapture()), "room");
         QCOMPARE(seen->answered, !autoDelete);
         releaseDeleted();
         QCOMPARE(editors_.first().isNull(), autoDelete);
@@ -141,11 +132,8 @@ private slots:
     // unless the shown capture itself goes.
     void deleteRow_data()
     {
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QList<int>>("checked");
-        QTest::addColumn<int>("deleted");
-        QTest::addColumn<int>("selectedAfter");
+        columns<int, int, QList<int>, int, int>("rows", "selected", "checked", "deleted",
+                                                "selectedAfter");
         row("row 0", 3, 0, QList<int>(), 0, 0);
         row("row k selects k-1", 3, 0, QList<int>(), 2, 1);
         row("whichever was selected", 3, 2, QList<int>(), 1, 0);
@@ -224,78 +212,47 @@ private slots:
         QCOMPARE(panel_->currentImageSize(), QSize(48, 32));
 
         // A row added without being shown gets a thumbnail and leaves no image behind.
-        auto *quiet = new Editor(owner_.get());
-        quiet->setImagePath(writeCapture(Qt::red));
+        Editor *quiet = capture(Qt::red);
         list()->addHistory(History(quiet), false);
         QVERIFY(!quiet->isImageLoaded());
         QCOMPARE(thumbnailAt(0)->icon().pixmap(72).toImage().pixelColor(30, 20), QColor(Qt::red));
         QCOMPARE(list()->firstSelectedItem(), list()->historyItem(3));
     }
 
-    void countLabel_data()
+    // What the panel offers in each mode: the count, the buttons for several captures, the
+    // check boxes and a row's menu. An empty editor leaves select mode and disables the panel.
+    void selectMode_data()
     {
-        QTest::addColumn<bool>("selectMode");
-        QTest::addColumn<QList<int>>("checked");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("buttonsEnabled");
-        row("normal", false, QList<int>(), QString("[3/100]"), true);
-        row("select mode, none checked", true, QList<int>(), QString("[0 selected]"), false);
-        row("select mode, two checked", true, QList<int> {0, 2}, QString("[2 selected]"), true);
+        columns<bool, QList<int>, bool, QString>("selectMode", "checked", "saved", "count");
+        row("normal", false, QList<int>(), false, QString("[3/100]"));
+        row("normal, saved", false, QList<int>(), true, QString("[3/100]"));
+        row("select mode, none checked", true, QList<int>(), false, QString("[0 selected]"));
+        row("select mode, two checked", true, QList<int> {0, 2}, true, QString("[2 selected]"));
     }
 
-    void countLabel()
+    void selectMode()
     {
         QFETCH(bool, selectMode);
         QFETCH(QList<int>, checked);
-        QFETCH(QString, text);
-        QFETCH(bool, buttonsEnabled);
+        QFETCH(bool, saved);
         addCaptures(3);
+        if (saved)
+            editorAt(1)->setSavedPath(QDir::temp().filePath("saved.png"));
         auto *selectButton = panel_->findChild<QPushButton *>("historySelectMode_");
         auto *saveImages = panel_->findChild<QPushButton *>("historySaveImages_");
         auto *deleteImages = panel_->findChild<QPushButton *>("historyDeleteImages_");
+        auto *count = panel_->findChild<QLabel *>("countInfo_");
         if (selectMode)
             selectButton->click();
         check(checked);
-        QCOMPARE(panel_->findChild<QLabel *>("countInfo_")->text(), text);
-        QCOMPARE(saveImages->isEnabled(), buttonsEnabled);
-        QCOMPARE(deleteImages->isEnabled(), buttonsEnabled);
+        QTEST(count->text(), "count");
+        const bool several = !selectMode || !checked.isEmpty();
+        QCOMPARE(saveImages->isEnabled(), several);
+        QCOMPARE(deleteImages->isEnabled(), several);
         QCOMPARE(thumbnailAt(1)->selectButton()->isHidden(), !selectMode);
+        QCOMPARE(thumbnailAt(1)->saveIcon()->isHidden(), !saved);
 
-        // An empty editor leaves select mode, unchecks every row and disables the panel.
-        panel_->onEmptyEditor(true);
-        QCOMPARE(panel_->findChild<QLabel *>("countInfo_")->text(), QString("[3/100]"));
-        QVERIFY(list()->checkedItems().isEmpty());
-        QVERIFY(thumbnailAt(0)->selectButton()->isHidden());
-        for (QPushButton *button : {selectButton, saveImages, deleteImages})
-            QVERIFY(!button->isEnabled());
-        panel_->onEmptyEditor(false);
-        QVERIFY(saveImages->isEnabled() && deleteImages->isEnabled());
-    }
-
-    void contextMenu_data()
-    {
-        QTest::addColumn<bool>("saved");
-        QTest::addColumn<bool>("selectMode");
-        QTest::addColumn<bool>("someChecked");
-        row("unsaved", false, false, false);
-        row("saved", true, false, false);
-        row("select mode, none checked", false, true, false);
-        row("select mode, one checked", true, true, true);
-    }
-
-    void contextMenu()
-    {
-        QFETCH(bool, saved);
-        QFETCH(bool, selectMode);
-        QFETCH(bool, someChecked);
-        addCaptures(2);
-        if (saved)
-            editorAt(1)->setSavedPath(QDir::temp().filePath("saved.png"));
-        list()->setHistorySelectMode(selectMode ? MultiSelectMode : NormalSelectMode);
-        if (someChecked)
-            check({0});
         HistoryButtonWidget *row = list()->buttonWidget(list()->item(1));
-        QCOMPARE(row->button()->saveIcon()->isHidden(), !saved);
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
         QCoreApplication::sendEvent(row, &event);
         auto *menu = row->findChild<QMenu *>();
@@ -304,25 +261,27 @@ private slots:
         for (QAction *action : menu->actions())
             enabled << (action->isEnabled() ? action->text() : QString());
         menu->close();
-        const bool middle = !selectMode || someChecked;
-        QCOMPARE(
-                enabled,
-                QStringList(
-                        {"Save", "Delete", "",
-                         middle ? (selectMode ? "Save selected images" : "Save all images") : "",
-                         middle ? (selectMode ? "Delete seleted images" : "Delete all images") : "",
-                         "", saved ? "OpenSavedFolder(&O)" : "",
-                         saved ? "OpenSavedImage(&V)" : ""}));
+        const QString saveSeveral = selectMode ? "Save selected images" : "Save all images";
+        const QString deleteSeveral = selectMode ? "Delete seleted images" : "Delete all images";
+        QCOMPARE(enabled,
+                 QStringList({"Save", "Delete", "", several ? saveSeveral : "",
+                              several ? deleteSeveral : "", "", saved ? "OpenSavedFolder(&O)" : "",
+                              saved ? "OpenSavedImage(&V)" : ""}));
+
+        panel_->onEmptyEditor(true);
+        QCOMPARE(count->text(), QString("[3/100]"));
+        QVERIFY(list()->checkedItems().isEmpty());
+        QVERIFY(thumbnailAt(0)->selectButton()->isHidden());
+        for (QPushButton *button : {selectButton, saveImages, deleteImages})
+            QVERIFY(!button->isEnabled());
+        panel_->onEmptyEditor(false);
+        QVERIFY(saveImages->isEnabled() && deleteImages->isEnabled());
     }
 
     // The close button asks before an unsaved capture goes, unless told not to.
     void closeButtonAsks_data()
     {
-        QTest::addColumn<bool>("saved");
-        QTest::addColumn<bool>("notify");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("skip");
-        QTest::addColumn<bool>("deleted");
+        columns<bool, bool, QString, bool, bool>("saved", "notify", "answer", "skip", "deleted");
         row("no", false, true, QString("No(&N)"), false, false);
         row("yes", false, true, QString("Yes(&Y)"), false, true);
         row("yes, skip next time", false, true, QString("Yes(&Y)"), true, true);
@@ -338,7 +297,6 @@ private slots:
         QFETCH(bool, notify);
         QFETCH(QString, answer);
         QFETCH(bool, skip);
-        QFETCH(bool, deleted);
         preferences_->setBool(KestrelPreferences::NotifyDeleteHistory, notify);
         addCaptures(2);
         if (saved)
@@ -355,33 +313,22 @@ private slots:
             ModalDialogAnswerer::closeWindow(); // the save's file dialog
         thumbnailAt(0)->closeButton()->click();
         QCOMPARE(seen->answered, !answer.isEmpty());
-        QCOMPARE(list()->count(), deleted ? 1 : 2);
+        QTEST(list()->count() == 1, "deleted");
         QCOMPARE(preferences_->getBool(KestrelPreferences::NotifyDeleteHistory, true),
                  notify && !skip);
     }
 
-    // A capture whose file is gone or spoiled when it is shown again keeps its row, items
-    // and thumbnail, says so, and can still be deleted.
-    void unreadableCaptureFile_data()
-    {
-        QTest::addColumn<QByteArray>("contents");
-        row("removed", QByteArray());
-        row("not an image any more", QByteArray("\x89PNG\r\n\x1a\n garbage", 17));
-    }
-
+    // A capture whose file is gone when it is shown again keeps its row, items and thumbnail,
+    // says so, and can still be deleted. (Every way a load fails is in the document's tests.)
     void unreadableCaptureFile()
     {
-        QFETCH(QByteArray, contents);
         addCaptures(2);
         Editor *editor = editorAt(1);
         editor->addRect(1, 1, 5, 5);
         list()->onHistoryClicked(list()->historyItem(1));
         const QImage thumbnail = thumbnailAt(1)->icon().pixmap(72).toImage();
         list()->onHistoryClicked(list()->historyItem(0));
-        QFile file(editor->imagePath());
-        QVERIFY(contents.isEmpty() ? file.remove()
-                                   : file.open(QIODevice::WriteOnly) && file.write(contents) > 0);
-        file.close();
+        QVERIFY(QFile::remove(editor->imagePath()));
 
         QSignalSpy announced(panel_.get(), &HistoryWidget::itemSelectionChanged);
         list()->onHistoryClicked(list()->historyItem(1));
@@ -400,7 +347,7 @@ private slots:
     // Pulling a thumbnail drags its capture out and leaves the selection; a click selects.
     void thumbnailDrag_data()
     {
-        QTest::addColumn<bool>("pulled");
+        columns<bool>("pulled");
         row("click", false);
         row("drag", true);
     }
@@ -416,14 +363,8 @@ private slots:
         const int before = captures();
         const QPoint from = thumbnail->rect().center();
         const QPoint to = from + QPoint(pulled ? QApplication::startDragDistance() : 0, 0);
-        QTest::mousePress(thumbnail, Qt::LeftButton, {}, from);
         // Once dragged, a move over the thumbnail does not press it again.
-        for (const QPoint &at : {to, to + QPoint(0, 1)}) {
-            QMouseEvent move(QEvent::MouseMove, at, thumbnail->mapToGlobal(at), Qt::NoButton,
-                             Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(thumbnail, &move);
-        }
-        QTest::mouseRelease(thumbnail, Qt::LeftButton, {}, to);
+        dragOn(thumbnail, {from, to, to + QPoint(0, 1)});
         QCOMPARE(list()->firstSelectedItem(), list()->historyItem(pulled ? 0 : 1));
         QTRY_COMPARE(captures() - before, int(pulled));
     }
