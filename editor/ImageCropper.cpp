@@ -12,6 +12,8 @@
 namespace {
 
 constexpr int kBracketLength = 16;
+// How far a corner bracket's arms reach into the frame.
+constexpr int kBracketDepth = 4;
 
 QPen framePen(const QColor &color)
 {
@@ -76,7 +78,7 @@ void ImageCropper::setFrame(const QRect &frame)
         return;
     // Only the ring between the old and the new frame changes, with the lines and corner
     // brackets along both; the darkened outside and the picture deep inside stay as they were.
-    const int reach = kBracketLength + 2;
+    const int reach = kBracketDepth + 2;
     const QRegion changed = QRegion(croppingRect_.united(frame).adjusted(-2, -2, 2, 2))
                                     .subtracted(croppingRect_.intersected(frame).adjusted(
                                             reach, reach, -reach, -reach));

@@ -444,8 +444,11 @@ private slots:
     // what a full repaint draws, lines and corner brackets included.
     void cropFrameLeavesNothingBehind()
     {
+        // Shown at full size, where a bracket's arms are four pixels deep on screen too.
+        document_ = editorWith(gradientCapture(QSize(500, 340)));
         view_->resize(600, 400);
         view_->setEditor(document_.get());
+        QCOMPARE(view_->transform().m11(), 1.0);
         document_->setShapeType(Editor::Crop);
         document_->startCrop();
         QCoreApplication::processEvents();
@@ -458,9 +461,9 @@ private slots:
             mouse(QEvent::MouseButtonRelease, view_->mapFromScene(to));
             QCoreApplication::processEvents();
         };
-        dragFrame(QPoint(1197, 797), QPoint(900, 600));
-        dragFrame(QPoint(400, 300), QPoint(600, 450));
-        dragFrame(QPoint(500, 400), QPoint(200, 150));
+        dragFrame(QPoint(497, 337), QPoint(380, 250));
+        dragFrame(QPoint(200, 150), QPoint(260, 200));
+        dragFrame(QPoint(250, 200), QPoint(150, 120));
         const QImage onScreen = view_->screen()->grabWindow(view_->winId()).toImage();
         QCOMPARE(onScreen.convertToFormat(QImage::Format_RGB32),
                  view_->grab().toImage().convertToFormat(QImage::Format_RGB32));
