@@ -102,8 +102,11 @@ private slots:
     {
         editor_.close();
         QProcess xserver;
-        xserver.start("Xvfb",
-                      {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
+        // Without -noreset the server starts over when the capture program, its last client,
+        // leaves, and the editor connecting at that moment is turned away.
+        xserver.start(
+                "Xvfb",
+                {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp", "-noreset"});
         QVERIFY2(xserver.waitForReadyRead(20000), "Xvfb (Debian package xvfb) did not start");
         RegistrySettings::open("HKEY_CURRENT_USER\\Software\\Norvane\\KestrelEditor\\FuncTrace")
                 ->setValue("trace", 2);
