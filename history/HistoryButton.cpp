@@ -1,6 +1,5 @@
 #include "history/HistoryButton.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QStyle>
@@ -168,27 +167,27 @@ void HistoryButton::paintEvent(QPaintEvent *)
 
 void HistoryButton::mousePressEvent(QMouseEvent *event)
 {
-    drag_ = event->button() == Qt::LeftButton ? Drag::Pressed : Drag::None;
-    dragFrom_ = event->pos();
+    if (event->button() == Qt::LeftButton)
+        drag_.press(event->pos());
+    else
+        drag_.end();
     QPushButton::mousePressEvent(event);
 }
 
 void HistoryButton::mouseMoveEvent(QMouseEvent *event)
 {
-    if (drag_ == Drag::Pressed && (event->buttons() & Qt::LeftButton)
-        && (event->pos() - dragFrom_).manhattanLength() >= QApplication::startDragDistance()) {
-        drag_ = Drag::Started;
+    if ((event->buttons() & Qt::LeftButton) && drag_.startsAt(event->pos())) {
         // Up again, the button does not click when the mouse button is released.
         setDown(false);
         emit dragStarted();
         return;
     }
-    if (drag_ != Drag::Started)
+    if (!drag_.hasStarted())
         QPushButton::mouseMoveEvent(event);
 }
 
 void HistoryButton::mouseReleaseEvent(QMouseEvent *event)
 {
-    drag_ = Drag::None;
+    drag_.end();
     QPushButton::mouseReleaseEvent(event);
 }

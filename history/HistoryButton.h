@@ -1,6 +1,7 @@
 #pragma once
 
 #include "history/HistorySelectMode.h"
+#include "widgets/DragGesture.h"
 
 #include <QColor>
 #include <QPushButton>
@@ -63,8 +64,6 @@ private:
     QLabel *const unreadableIcon_;
     HistorySelectMode mode_ = NormalSelectMode;
     QColor canvasColor_;
-    // A left press becomes a drag once it moves far enough, and stays one until released.
-    enum class Drag { None, Pressed, Started };
-    Drag drag_ = Drag::None;
-    QPoint dragFrom_;
+    // A left press that moves far enough drags the capture out.
+    DragGesture drag_;
 };

@@ -10,7 +10,6 @@
 #include "widgets/ItemButton.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGestureEvent>
@@ -25,7 +24,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace {
 
@@ -737,9 +735,9 @@ void EditorView::mousePressEvent(QMouseEvent *event)
     strokeFrame_.clear();
     const bool ctrlPress = editor_ && event->button() == Qt::LeftButton
             && (event->modifiers() & Qt::ControlModifier);
-    ctrlDrag_ = ctrlPress ? CtrlDrag::Pressed : CtrlDrag::None;
+    ctrlDrag_.end();
     if (ctrlPress) {
-        dragFrom_ = event->pos();
+        ctrlDrag_.press(event->pos());
         event->accept();
         return;
     }
@@ -770,22 +768,20 @@ void EditorView::mousePressEvent(QMouseEvent *event)
 void EditorView::mouseMoveEvent(QMouseEvent *event)
 {
     if (!(event->buttons() & Qt::LeftButton))
-        ctrlDrag_ = CtrlDrag::None; // the drag took the release with it
-    if (ctrlDrag_ == CtrlDrag::None) {
+        ctrlDrag_.end(); // the drag took the release with it
+    if (!ctrlDrag_.isPressed()) {
         QGraphicsView::mouseMoveEvent(event);
         return;
     }
     event->accept();
-    if (ctrlDrag_ == CtrlDrag::Pressed && editor_
-        && (event->pos() - dragFrom_).manhattanLength() >= QApplication::startDragDistance()) {
-        ctrlDrag_ = CtrlDrag::Started;
+    if (editor_ && ctrlDrag_.startsAt(event->pos()))
         CaptureMimeData::startDrag(this, editor_->picture());
-    }
 }
 
 void EditorView::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (std::exchange(ctrlDrag_, CtrlDrag::None) != CtrlDrag::None) {
+    if (ctrlDrag_.isPressed()) {
+        ctrlDrag_.end();
         event->accept();
         return;
     }

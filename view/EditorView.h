@@ -4,6 +4,7 @@
 #include "view/EditorContextMenu.h"
 #include "view/StrokeFrame.h"
 #include "view/ViewBackground.h"
+#include "widgets/DragGesture.h"
 
 #include <QCursor>
 #include <QGraphicsView>
@@ -157,9 +158,7 @@ private:
     int strokeRedoCount_ = 0;
     // From a Ctrl press to its release the scene hears nothing of the mouse; once the press
     // has moved far enough, the capture is dragged out.
-    enum class CtrlDrag { None, Pressed, Started };
-    CtrlDrag ctrlDrag_ = CtrlDrag::None;
-    QPoint dragFrom_;
+    DragGesture ctrlDrag_;
     const QCursor eraserCursor_;
     const QCursor penCursor_;
     const QCursor highlighterCursor_;
