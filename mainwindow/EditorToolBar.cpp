@@ -167,7 +167,7 @@ void EditorToolBar::buildButtons()
 
 int EditorToolBar::fullWidth() const
 {
-    return compact_ ? fullWidth_ : toolbar_->sizeHint().width();
+    return buttons_[Capture]->isCompact() ? fullWidth_ : toolbar_->sizeHint().width();
 }
 
 bool EditorToolBar::eventFilter(QObject *watched, QEvent *event)
@@ -183,10 +183,9 @@ void EditorToolBar::fitButtons()
 {
     const int full = fullWidth();
     const bool compact = toolbar_->width() < full;
-    if (compact == compact_)
+    if (compact == buttons_[Capture]->isCompact())
         return;
     fullWidth_ = full;
-    compact_ = compact;
     for (ToolButton *button : buttons_)
         button->setCompact(compact);
 }

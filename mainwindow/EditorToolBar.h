@@ -86,7 +86,7 @@ private:
     KestrelPreferences *const preferences_;
     QButtonGroup *const toolButtonGroup_;
     std::array<ToolButton *, ButtonCount> buttons_ {};
-    bool compact_ = false;
+    // The width with every caption, measured when the buttons last dropped them.
     int fullWidth_ = 0;
     Menu *menu_ = nullptr;
     Menu *help_ = nullptr;
